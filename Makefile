@@ -1,0 +1,42 @@
+# Lumivra: set-up, build, run, test, benchmarks.
+BUILD      := build
+TEST_BUILD := build/asan
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: all deps content build run test bench clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+# The pinned content package, installed from the lock file.
+data/node_modules/.package-lock.json: data/package.json data/package-lock.json
+	cd data && npm ci --no-audit --no-fund --loglevel=error
+	@touch $@
+
+content: deps data/node_modules/.package-lock.json
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMIVRA_TESTS=OFF
+
+build: content $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./olvar
+
+$(TEST_BUILD)/build.ninja:
+	cmake -S . -B $(TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DLUMIVRA_SANITIZE=ON \
+	  -DLUMIVRA_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+
+test: build $(TEST_BUILD)/build.ninja
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	tools/run-tests.sh $(TEST_BUILD)
+
+bench: build
+	tools/run-benchmarks.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,66 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "PeResourceFile.h"
+#include "StringList.h"
+
+namespace lumivra {
+
+enum class TextKind : int { Transliteration = 0, Arabic = 1, Translation = 2 };
+
+inline constexpr char kArabicFile[] = "ARef32.dll";
+inline constexpr char kTranslationFile[] = "ETRRef32.dll";
+inline constexpr char kTransliterationFile[] = "TLRef32.dll";
+inline constexpr char kInfoFile[] = "SIRef32.dll";
+
+// Where the start-up warnings go: message boxes in the reader, standard
+// error in olvar-tool.
+class StartupWarnings {
+public:
+  virtual ~StartupWarnings() = default;
+  virtual void Warn(const std::string& text) = 0;
+};
+
+// Reads resource `name` of type 23 into `lines`; throws ContentError
+// "Resource NAME not found" when it is absent.
+void ReadResourceLines(const PeResourceFile& file, const std::string& name, StringList& lines);
+
+// The core files: the Arabic and translation files stay open for the run,
+// the transliteration and information files are opened for one read.
+class ContentStore {
+public:
+  // `folder` is where the core files are looked for ("." in the reader).
+  explicit ContentStore(std::string folder = ".");
+  ~ContentStore();
+
+  // Start-up check in the fixed order, with its warnings.
+  void CheckCoreFiles(StartupWarnings& warnings);
+
+  // Throws ContentError for a missing transliteration resource.
+  bool LoadChapterLines(TextKind kind, const std::string& chapter, StringList& lines);
+  // Throws ContentError for a missing information resource.
+  bool LoadChapterInfoLines(const std::string& key, StringList& lines);
+
+  bool TransliterationAvailable() const { return transliterationAvailable_; }
+  const PeResourceFile* ArabicLibrary() const { return arabic_.get(); }
+  const PeResourceFile* TranslationLibrary() const { return translation_.get(); }
+
+  // Releases the two files kept open (shutdown).
+  void Release();
+
+  // How often the per-read files were opened; lets tests see the
+  // open-and-release rule.
+  int PerReadOpenCount() const { return perReadOpens_; }
+
+private:
+  std::string Path(const char* file) const;
+
+  std::string folder_;
+  std::unique_ptr<PeResourceFile> arabic_;
+  std::unique_ptr<PeResourceFile> translation_;
+  bool transliterationAvailable_ = false;
+  int perReadOpens_ = 0;
+};
+
+}  // namespace lumivra

@@ -1,0 +1,89 @@
+#include "Cp1252.h"
+
+#include <array>
+
+namespace lumivra {
+namespace {
+
+// Code points of bytes 0x80 … 0x9F; 0 marks the five bytes with no character.
+constexpr std::array<char16_t, 32> kHigh{
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+}  // namespace
+
+std::string Cp1252ToUtf8(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 8);
+  for (unsigned char b : text) {
+    char32_t cp = b;
+    if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) cp = kHigh[b - 0x80];
+    AppendUtf8(out, cp);
+  }
+  return out;
+}
+
+std::optional<char> CodePointToCp1252(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  for (size_t i = 0; i < kHigh.size(); ++i)
+    if (kHigh[i] != 0 && kHigh[i] == cp) return static_cast<char>(0x80 + i);
+  // The five undefined bytes stand for the C1 controls of the same value.
+  if (cp == 0x81 || cp == 0x8D || cp == 0x8F || cp == 0x90 || cp == 0x9D) return static_cast<char>(cp);
+  return std::nullopt;
+}
+
+std::optional<std::string> Utf8ToCp1252(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  const size_t n = text.size();
+  while (i < n) {
+    const unsigned char b = static_cast<unsigned char>(text[i]);
+    char32_t cp;
+    size_t len;
+    if (b < 0x80) {
+      cp = b;
+      len = 1;
+    } else if ((b & 0xE0) == 0xC0) {
+      cp = b & 0x1F;
+      len = 2;
+    } else if ((b & 0xF0) == 0xE0) {
+      cp = b & 0x0F;
+      len = 3;
+    } else if ((b & 0xF8) == 0xF0) {
+      cp = b & 0x07;
+      len = 4;
+    } else {
+      return std::nullopt;
+    }
+    if (i + len > n) return std::nullopt;
+    for (size_t k = 1; k < len; ++k) {
+      const unsigned char c = static_cast<unsigned char>(text[i + k]);
+      if ((c & 0xC0) != 0x80) return std::nullopt;
+      cp = (cp << 6) | (c & 0x3F);
+    }
+    i += len;
+    auto byte = CodePointToCp1252(cp);
+    if (!byte) return std::nullopt;
+    out += *byte;
+  }
+  return out;
+}
+
+}  // namespace lumivra

@@ -1,0 +1,18 @@
+#pragma once
+#include <optional>
+#include <string>
+
+namespace lumivra {
+
+// Windows-1252 bytes to UTF-8. Bytes the code page leaves undefined map to
+// the C1 control characters of the same value, as the platform does.
+std::string Cp1252ToUtf8(const std::string& text);
+
+// UTF-8 to Windows-1252; nullopt when a character has no Windows-1252 byte or
+// the UTF-8 is malformed.
+std::optional<std::string> Utf8ToCp1252(const std::string& text);
+
+// The byte for one code point, if Windows-1252 has one.
+std::optional<char> CodePointToCp1252(char32_t cp);
+
+}  // namespace lumivra

@@ -1,0 +1,31 @@
+#include "Commands.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace lumivra::tool {
+
+const std::vector<Command>& AllCommands() {
+  static const std::vector<Command> commands{
+      {"page", "OPTION CHAPTER",
+       "Writes the chapter page the reader shows for display option OPTION (0 Arabic and\n"
+       "translation, 1 transliteration and translation, 2 translation only) and CHAPTER\n"
+       "(the chapter number as text, e.g. 2). Reads the core files in the current folder.",
+       RunPage},
+  };
+  return commands;
+}
+
+int Fail(const std::string& text) {
+  std::cerr << "olvar-tool: " << text << '\n';
+  return 1;
+}
+
+void WriteOut(const std::string& bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  std::fflush(stdout);
+}
+
+void StderrWarnings::Warn(const std::string& text) { std::cerr << text << '\n'; }
+
+}  // namespace lumivra::tool

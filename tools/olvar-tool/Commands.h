@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "ContentStore.h"
+
+namespace lumivra::tool {
+
+using Args = std::vector<std::string>;
+
+struct Command {
+  const char* name;
+  const char* usage;    // arguments, e.g. "OPTION CHAPTER"
+  const char* summary;  // one paragraph for --help
+  int (*run)(const Args& args);
+};
+
+// Every command, in the order --help lists them.
+const std::vector<Command>& AllCommands();
+
+// Prints "olvar-tool: TEXT" to standard error and returns 1.
+int Fail(const std::string& text);
+
+// Writes bytes to standard output unchanged.
+void WriteOut(const std::string& bytes);
+
+// Start-up warnings of the core-file check go to standard error.
+class StderrWarnings : public StartupWarnings {
+public:
+  void Warn(const std::string& text) override;
+};
+
+// The command implementations.
+int RunPage(const Args& args);
+
+}  // namespace lumivra::tool
