@@ -1,0 +1,31 @@
+#pragma once
+#include <vector>
+
+namespace lumivra {
+
+enum class TextureStyle { None, Tile, Center, Stretch };
+
+struct LayoutRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
+};
+
+// One drawing of the texture: `source` is the part of the texture taken (in
+// texture pixels), `target` where it lands. For Tile and Center the two have
+// the same size; for Stretch `source` is the whole texture and `target` the
+// whole client rectangle.
+struct TexturePiece {
+  LayoutRect source;
+  LayoutRect target;
+  friend bool operator==(const TexturePiece&, const TexturePiece&) = default;
+};
+
+// Where a texture of `textureWidth` x `textureHeight` is drawn in `client`.
+// Empty for None, an empty texture or an empty client rectangle.
+std::vector<TexturePiece> LayoutTexture(TextureStyle style, const LayoutRect& client, int textureWidth,
+                                        int textureHeight);
+
+}  // namespace lumivra

@@ -1,0 +1,12 @@
+#pragma once
+#include <QImage>
+
+// The dialogs' built-in 64 x 64 texture (the Default theme's wallpaper).
+QImage BuiltInTexture();
+
+// The wallpaper the dialogs' background panels get before each showing: the
+// one the current theme put there, else the built-in texture.
+QImage CurrentWallpaper();
+
+// Called when a theme is applied; a null image returns to the built-in one.
+void SetCurrentWallpaper(const QImage& wallpaper);
