@@ -1,0 +1,22 @@
+#include "InformationPage.h"
+
+#include "NodeKey.h"
+#include "TextLines.h"
+
+namespace lumivra {
+
+std::optional<std::string> InfoKeyForNode(const std::string& nodeKey) {
+  if (GetKeyField(nodeKey, '~', 1) != "Olvar") return std::nullopt;
+  std::string key = GetKeyField(nodeKey, '~', 2);
+  const std::string trimmed = Trim(key);
+  if (trimmed.empty()) return std::nullopt;
+  if (trimmed == "113" || trimmed == "114") key = "11314";
+  return key;
+}
+
+std::string BuildInformationPage(const StringList& fragment) {
+  return "<HTML><HEAD><link rel=\"stylesheet\" href=\"res://Olvar.exe/styles_css\"></HEAD><BODY>" +
+         JoinLines(fragment) + "</BODY></HTML>";
+}
+
+}  // namespace lumivra

@@ -1,0 +1,177 @@
+#include "SearchPages.h"
+
+#include "ChapterCatalogue.h"
+#include "ContentError.h"
+#include "IntConvert.h"
+#include "NodeKey.h"
+#include "TextLines.h"
+
+namespace lumivra {
+
+namespace {
+
+constexpr char kMarkOpen[] = "<b><font color=\"red\">";
+constexpr char kMarkClose[] = "</b></font>";
+
+unsigned char UpperByte(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
+  switch (c) {
+    case 0x9A: return 0x8A;  // š
+    case 0x9C: return 0x8C;  // œ
+    case 0x9E: return 0x8E;  // ž
+    case 0xFF: return 0x9F;  // ÿ
+    default: return c;
+  }
+}
+
+std::string AsciiUpper(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  return text;
+}
+
+std::string HeaderHtml(const char* picture, const std::string& searchText,
+                       const std::string& infoLine) {
+  std::string out;
+  out.reserve(600 + searchText.size() + infoLine.size());
+  out += "<table class=\"t1\"><tr><td width=\"9%\"><img border=\"0\" src=\"res://Olvar.exe/";
+  out += picture;
+  out += "\"></td>";
+  out += "<td width=\"90%\"><table class=\"t1\" cellpadding=0 cellspacing=0><tr bgcolor=white>"
+         "<td class=\"def\"></td>";
+  out += "<td><font class=\"f3\"><b>Search Text : ";
+  out += EscapeHtml(searchText);
+  out += ".<br>";
+  out += infoLine;
+  out += "</b></font></td>";
+  out += "</tr></table><table class=\"t1\" cellpadding=0 cellspacing=0><tr bgcolor=\"#95AEC2\">"
+         "<td class=\"d1\"></td><td class=\"d2\">";
+  out += "<img src=\"res://Olvar.exe/tr_gif\"></td></tr></table></td></tr></table>";
+  return out;
+}
+
+void AppendFoundVerse(std::string& out, const std::string& title, const std::string& text) {
+  out += "<font class=\"f3\">";
+  out += title;
+  out += "</font><table width=\"100%\" border=\"0\" cellpadding=0 cellspacing=0><tr><td "
+         "class=\"spi\"></td></tr>";
+  out += "<tr><td><font class=\"f4\">";
+  out += text;
+  out += "</font></td></tr></table><p></p>";
+}
+
+std::string RecordTitle(const std::string& record) {
+  return SearchVerseTitle(ParseIntDef(GetKeyField(record, '|', 1), 0),
+                          GetKeyField(record, '|', 2));
+}
+
+}  // namespace
+
+std::string LocaleUpperCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string EscapeHtml(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&#39;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string SearchPagePattern(const std::string& searchBoxText) {
+  return AsciiUpper(Trim(searchBoxText));
+}
+
+std::string SearchViewHeaderHtml(const std::string& searchText, const std::string& infoLine) {
+  return HeaderHtml("searchview_gif", searchText, infoLine);
+}
+
+std::string SearchReportHeaderHtml(const std::string& searchText, const std::string& infoLine) {
+  return HeaderHtml("searchreport_gif", searchText, infoLine);
+}
+
+std::string FoundVerseHtml(const std::string& title, const std::string& text) {
+  std::string out;
+  out.reserve(200 + title.size() + text.size());
+  AppendFoundVerse(out, title, text);
+  return out;
+}
+
+std::string HighlightMatches(const std::string& text, const std::string& pattern) {
+  const std::string upperPattern = LocaleUpperCase(pattern);
+  if (upperPattern.empty()) return text;
+  const std::string upperText = LocaleUpperCase(text);
+  size_t found = upperText.find(upperPattern);
+  if (found == std::string::npos) return text;
+
+  const std::string mark = kMarkOpen + EscapeHtml(upperPattern) + kMarkClose;
+  std::string out;
+  out.reserve(text.size() + 2 * mark.size());
+  size_t from = 0;
+  while (found != std::string::npos) {
+    out.append(text, from, found - from);
+    out += mark;
+    from = found + upperPattern.size();
+    found = upperText.find(upperPattern, from);
+  }
+  out.append(text, from, std::string::npos);
+  return out;
+}
+
+std::string SearchVerseTitle(int chapter, const std::string& verse) {
+  return "Surah/Chapter " + ChapterListName(chapter - 1) + ". Verse " + verse + ".";
+}
+
+std::string ReportCountLine(std::size_t count) {
+  return "Total Found : " + std::to_string(count) + (count == 1 ? " Verse" : " Verses") +
+         " (Lumivra).";
+}
+
+std::string BuildSearchViewBody(const std::string& record, const std::string& searchBoxText) {
+  const std::string pattern = SearchPagePattern(searchBoxText);
+  return SearchViewHeaderHtml(pattern, RecordTitle(record)) + "<br>" +
+         FoundVerseHtml(kViewTranslationTitle,
+                        HighlightMatches(GetKeyField(record, '|', 3), pattern));
+}
+
+std::string BuildSearchReportBody(const StringList& records, const std::vector<int>& positions,
+                                  const std::string& searchBoxText) {
+  const std::string pattern = SearchPagePattern(searchBoxText);
+  std::string out = SearchReportHeaderHtml(pattern, ReportCountLine(positions.size()));
+  out += "\r\n";
+  out.reserve(out.size() + positions.size() * 520);
+  for (int position : positions) {
+    if (position < 0 || static_cast<size_t>(position) >= records.size())
+      throw ContentError("List index out of bounds (" + std::to_string(position) + ")");
+    const std::string& record = records[static_cast<size_t>(position)];
+    out += "<br>";
+    AppendFoundVerse(out, RecordTitle(record),
+                     HighlightMatches(GetKeyField(record, '|', 3), pattern));
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::string SearchPageHtml(const std::string& body) {
+  std::string out;
+  out.reserve(sizeof kSearchPageHead + body.size() + sizeof kSearchPageTail);
+  out += kSearchPageHead;
+  out += body;
+  out += kSearchPageTail;
+  return out;
+}
+
+bool ReportNeedsConfirmation(std::size_t hits) { return hits > kReportConfirmLimit; }
+
+}  // namespace lumivra

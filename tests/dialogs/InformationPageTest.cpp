@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include "InformationPage.h"
+
+using namespace lumivra;
+
+TEST(InformationPage, KeysOfTheTreeNodes) {
+  EXPECT_EQ(InfoKeyForNode("Olvar~0"), "0");
+  EXPECT_EQ(InfoKeyForNode("Olvar~1"), "1");
+  EXPECT_EQ(InfoKeyForNode("Olvar~112"), "112");
+  EXPECT_EQ(InfoKeyForNode("Olvar~113"), "11314");
+  EXPECT_EQ(InfoKeyForNode("Olvar~114"), "11314");
+  EXPECT_EQ(InfoKeyForNode("Olvar~ 113 "), "11314");
+  EXPECT_EQ(InfoKeyForNode("Home"), std::nullopt);
+  EXPECT_EQ(InfoKeyForNode(""), std::nullopt);
+  EXPECT_EQ(InfoKeyForNode("Olvar~"), std::nullopt);
+  EXPECT_EQ(InfoKeyForNode("Olvar~  "), std::nullopt);
+  EXPECT_EQ(InfoKeyForNode("Other~5"), std::nullopt);
+}
+
+TEST(InformationPage, WrapsEachFragmentLineWithCrLf) {
+  EXPECT_EQ(BuildInformationPage({"<p>One</p>", "<p>Two</p>"}),
+            "<HTML><HEAD><link rel=\"stylesheet\" href=\"res://Olvar.exe/styles_css\"></HEAD>"
+            "<BODY><p>One</p>\r\n<p>Two</p>\r\n</BODY></HTML>");
+  EXPECT_EQ(BuildInformationPage({}),
+            "<HTML><HEAD><link rel=\"stylesheet\" href=\"res://Olvar.exe/styles_css\"></HEAD>"
+            "<BODY></BODY></HTML>");
+}
