@@ -12,6 +12,12 @@ const std::vector<Command>& AllCommands() {
        "translation, 1 transliteration and translation, 2 translation only) and CHAPTER\n"
        "(the chapter number as text, e.g. 2). Reads the core files in the current folder.",
        RunPage},
+      {"pack", "SOURCE_DIR OUT_DIR",
+       "Packs the content package's dist folder SOURCE_DIR (chapters/en/1.json ... 114.json)\n"
+       "into the core files ARef32.dll, ETRRef32.dll, TLRef32.dll and SIRef32.dll in OUT_DIR.\n"
+       "A missing chapter, a verse count that does not match, or text that cannot be packed\n"
+       "stops it with a message naming it, and no core file is written.",
+       RunPack},
   };
   return commands;
 }

@@ -32,5 +32,6 @@ public:
 
 // The command implementations.
 int RunPage(const Args& args);
+int RunPack(const Args& args);
 
 }  // namespace lumivra::tool

@@ -1,0 +1,93 @@
+#include "LineEncoding.h"
+
+#include <cstdio>
+
+#include "ContentSource.h"
+#include "Cp1252.h"
+
+namespace lumivra {
+namespace {
+
+// Decodes the code point at `i` and moves past it; nullopt for malformed,
+// overlong or surrogate sequences.
+bool NextCodePoint(const std::string& s, size_t& i, char32_t& cp) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  size_t len;
+  char32_t min;
+  if (b0 < 0x80) {
+    cp = b0;
+    ++i;
+    return true;
+  } else if ((b0 & 0xE0) == 0xC0) {
+    len = 2, cp = b0 & 0x1F, min = 0x80;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    len = 3, cp = b0 & 0x0F, min = 0x800;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    len = 4, cp = b0 & 0x07, min = 0x10000;
+  } else {
+    return false;
+  }
+  if (s.size() - i < len) return false;
+  for (size_t k = 1; k < len; ++k) {
+    const auto b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) return false;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+  i += len;
+  return true;
+}
+
+template <typename Emit>
+void ForEachCodePoint(const std::string& utf8, const std::string& where, Emit emit) {
+  size_t i = 0;
+  while (i < utf8.size()) {
+    char32_t cp = 0;
+    if (!NextCodePoint(utf8, i, cp)) throw PackError(where + " is not valid UTF-8");
+    if (cp == '\r' || cp == '\n' || cp == 0)
+      throw PackError(where + " holds a line break or NUL (" + CodePointName(cp) + ")");
+    if ((cp < 0x20 && cp != '\t') || cp == 0x7F)
+      throw PackError(where + " holds the control character " + CodePointName(cp));
+    emit(cp);
+  }
+}
+
+}  // namespace
+
+std::string CodePointName(char32_t cp) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(cp));
+  return buf;
+}
+
+std::string EncodeArabicLine(const std::string& utf8, const std::string& where) {
+  std::string out;
+  out.reserve(utf8.size() * 4);
+  ForEachCodePoint(utf8, where, [&](char32_t cp) {
+    if (cp < 0x80 && cp != '<' && cp != '>' && cp != '&' && cp != '"') {
+      out += static_cast<char>(cp);
+    } else {
+      out += "&#";
+      out += std::to_string(static_cast<unsigned long>(cp));
+      out += ';';
+    }
+  });
+  return out;
+}
+
+std::string EncodeCp1252Line(const std::string& utf8, const std::string& where) {
+  std::string out;
+  out.reserve(utf8.size());
+  ForEachCodePoint(utf8, where, [&](char32_t cp) {
+    if (cp == '<' || cp == '&')
+      throw PackError(where + " holds the markup character '" + static_cast<char>(cp) +
+                      "', which the page would not show as text");
+    const auto b = CodePointToCp1252(cp);
+    if (!b || (cp >= 0x80 && cp < 0xA0))
+      throw PackError(where + " holds " + CodePointName(cp) + ", which Windows-1252 cannot hold");
+    out += *b;
+  });
+  return out;
+}
+
+}  // namespace lumivra
