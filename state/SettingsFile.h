@@ -1,0 +1,26 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "Settings.h"
+#include "StringList.h"
+
+namespace lumivra {
+
+// The lines of the file at `path`; nullopt when it does not exist, cannot be
+// read or holds no line.
+std::optional<StringList> ReadSettingsFile(const std::string& path);
+
+// Replaces the file at `path` with `bytes` as a whole: the bytes go to a
+// temporary file in the same folder, are flushed to disk and the temporary
+// file is renamed over the old one, so the old file stays intact until the
+// new one is complete. Throws ContentError("Cannot create file <path>") when
+// that fails; the old file is then left as it was.
+void ReplaceFileContents(const std::string& path, const std::string& bytes);
+
+// Writes `values` to the settings file at `path` with the header `timestamp`,
+// replacing it as ReplaceFileContents does.
+void WriteSettingsFile(const std::string& path, const SettingsValues& values,
+                       const std::string& timestamp);
+
+}  // namespace lumivra

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "ContentError.h"
+#include "SettingsFile.h"
+
+using namespace lumivra;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/lumivra-settings-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    path_ = (dir_ / "Settings.ini").string();
+  }
+  void TearDown() override {
+    std::system(("chattr -i '" + dir_.string() + "' 2>/dev/null").c_str());
+    fs::remove_all(dir_);
+  }
+  void Put(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
+  std::string Get() const {
+    std::ifstream in(path_, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  size_t EntryCount() const {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+  }
+  void ExpectCannotCreate(const std::string& path) {
+    try {
+      WriteSettingsFile(path, SettingsValues{}, "now");
+      ADD_FAILURE() << "the save reported success";
+    } catch (const ContentError& e) {
+      EXPECT_EQ(std::string(e.what()), "Cannot create file " + path);
+    }
+  }
+
+  fs::path dir_;
+  std::string path_;
+};
+
+}  // namespace
+
+TEST_F(SettingsFileTest, MissingEmptyAndUnreadableFilesGiveNothing) {
+  EXPECT_FALSE(ReadSettingsFile(path_));
+  Put("");
+  EXPECT_FALSE(ReadSettingsFile(path_));
+  Put(std::string("\0ViewOption=1\r\n", 15));
+  EXPECT_FALSE(ReadSettingsFile(path_));
+  fs::remove(path_);
+  fs::create_directory(path_);
+  EXPECT_FALSE(ReadSettingsFile(path_));
+}
+
+TEST_F(SettingsFileTest, EveryLineBreakEndsALine) {
+  Put("a\r\nb\rc\nd");
+  EXPECT_EQ(ReadSettingsFile(path_), (StringList{"a", "b", "c", "d"}));
+}
+
+TEST_F(SettingsFileTest, SavedFileIsExactAndReadsBack) {
+  SettingsValues values;
+  values.viewOption = 1;
+  values.themeType = 1;
+  values.bookmarks = {"2:255", "7:86"};
+  WriteSettingsFile(path_, values, "05/03/2002 14:07:09");
+  EXPECT_EQ(Get(),
+            "[Settings 05/03/2002 14:07:09]\r\nViewOption=1\r\nThemeType=1\r\nInitODefaultPage=0\r\n"
+            " \r\n[Bookmarks]\r\n2:255\r\n7:86\r\n");
+  // Replacing a longer file leaves nothing of it behind, nor any temporary file.
+  WriteSettingsFile(path_, SettingsValues{}, "t");
+  EXPECT_EQ(Get(), "[Settings t]\r\nViewOption=0\r\nThemeType=0\r\nInitODefaultPage=0\r\n");
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(SettingsFileTest, ReplacedFileKeepsItsMode) {
+  Put("old");
+  ::chmod(path_.c_str(), 0640);
+  WriteSettingsFile(path_, SettingsValues{}, "t");
+  struct stat st {};
+  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFile) {
+  const std::string old = "ViewOption=2\r\nThemeType=1\r\n[Bookmarks]\r\n7:86\r\n";
+  Put(old);
+  // A file size limit makes every write past a few bytes fail, as a full disk does.
+  auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 8;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  ExpectCannotCreate(path_);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(Get(), old);
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(SettingsFileTest, UnwritableFolderOrNameLeavesTheOldFile) {
+  // A folder that is a file, and a target name that is a folder.
+  Put("old");
+  ExpectCannotCreate(path_ + "/Settings.ini");
+  const std::string folderName = (dir_ / "Folder.ini").string();
+  fs::create_directory(folderName);
+  ExpectCannotCreate(folderName);
+  EXPECT_TRUE(fs::is_directory(folderName));
+  EXPECT_EQ(EntryCount(), 2u);
+
+  // A folder nobody may write to, root included.
+  if (std::system(("chattr +i '" + dir_.string() + "' 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "no immutable folders here";
+  ExpectCannotCreate(path_);
+  EXPECT_EQ(Get(), "old");
+}
