@@ -1,0 +1,23 @@
+# The pictures drawn by make_artwork.py, by file name. Included by the folders
+# that build or embed them.
+set(LUMIVRA_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
+set(LUMIVRA_PAGE_PICTURES
+  HLEFT_GIF=hleft.gif HMIDDLE_GIF=hmiddle.gif HRIGHT_GIF=hright.gif
+  C_GIF=c.gif TR_GIF=tr.gif SP_GIF=sp.gif BULLET_GIF=bullet.gif
+  LOGOMAIN_GIF=logomain.gif ONLINE_GIF=online.gif VIEWONLINE_GIF=viewonline.gif
+  SEARCHVIEW_GIF=searchview.jpg SEARCHREPORT_GIF=searchreport.jpg
+  LUMIVRAIMAGE_GIF=lumivraimage.jpg)
+set(LUMIVRA_WINDOW_ARTWORK
+  tree0 tree1 tree2
+  tool_home tool_back tool_forward tool_search tool_info tool_goto tool_print tool_display tool_help
+  menu0 menu1 menu2 menu3 menu4 menu5 menu6 menu7 menu8 menu9 menu10 menu11 menu12
+  texture logo magnifier)
+
+set(LUMIVRA_ARTWORK_FILES)
+foreach(entry ${LUMIVRA_PAGE_PICTURES})
+  string(REGEX REPLACE "^[^=]*=" "" file ${entry})
+  list(APPEND LUMIVRA_ARTWORK_FILES ${LUMIVRA_ARTWORK_DIR}/${file})
+endforeach()
+foreach(name ${LUMIVRA_WINDOW_ARTWORK})
+  list(APPEND LUMIVRA_ARTWORK_FILES ${LUMIVRA_ARTWORK_DIR}/${name}.png)
+endforeach()
