@@ -14,6 +14,14 @@ std::optional<std::string> InfoKeyForNode(const std::string& nodeKey) {
   return key;
 }
 
+bool IsInfoKey(const std::string& key) {
+  if (key == "0" || key == "11314") return true;
+  if (key.empty() || key.size() > 3 || key[0] == '0') return false;
+  for (char c : key)
+    if (c < '0' || c > '9') return false;
+  return std::stoi(key) <= 112;
+}
+
 std::string BuildInformationPage(const StringList& fragment) {
   return "<HTML><HEAD><link rel=\"stylesheet\" href=\"res://Olvar.exe/styles_css\"></HEAD><BODY>" +
          JoinLines(fragment) + "</BODY></HTML>";

@@ -16,6 +16,13 @@ TEST(InformationPage, KeysOfTheTreeNodes) {
   EXPECT_EQ(InfoKeyForNode("Olvar~"), std::nullopt);
   EXPECT_EQ(InfoKeyForNode("Olvar~  "), std::nullopt);
   EXPECT_EQ(InfoKeyForNode("Other~5"), std::nullopt);
+
+  // The keys the information file is read with, and no others.
+  for (int n = 1; n <= 112; ++n) EXPECT_TRUE(IsInfoKey(std::to_string(n))) << n;
+  EXPECT_TRUE(IsInfoKey("0"));
+  EXPECT_TRUE(IsInfoKey("11314"));
+  for (const char* bad : {"", "113", "114", "115", "00", "07", "-1", "+5", " 5", "5 ", "x", "1e2"})
+    EXPECT_FALSE(IsInfoKey(bad)) << bad;
 }
 
 TEST(InformationPage, WrapsEachFragmentLineWithCrLf) {

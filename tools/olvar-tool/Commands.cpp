@@ -18,6 +18,11 @@ const std::vector<Command>& AllCommands() {
        "A missing chapter, a verse count that does not match, or text that cannot be packed\n"
        "stops it with a message naming it, and no core file is written.",
        RunPack},
+      {"info", "KEY",
+       "Writes the information page the reader shows for the information key KEY: 0 for the\n"
+       "book, 1 to 112 for a chapter, 11314 for chapters 113 and 114 (they share one text).\n"
+       "Reads SIRef32.dll in the current folder.",
+       RunInfo},
   };
   return commands;
 }

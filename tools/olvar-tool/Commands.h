@@ -33,5 +33,6 @@ public:
 // The command implementations.
 int RunPage(const Args& args);
 int RunPack(const Args& args);
+int RunInfo(const Args& args);
 
 }  // namespace lumivra::tool

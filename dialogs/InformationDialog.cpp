@@ -1,0 +1,124 @@
+#include "InformationDialog.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFrame>
+#include <QShowEvent>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEngineView>
+
+#include "BrowserDocument.h"
+#include "ContentStore.h"
+#include "CorelButton.h"
+#include "DialogFont.h"
+#include "IEDocHostUIHandler.h"
+#include "InformationPage.h"
+#include "JPanelTexture.h"
+#include "Printing.h"
+#include "Wallpaper.h"
+
+TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("Information");
+  setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) &
+                 ~Qt::WindowContextHelpButtonHint);
+  setFixedSize(577, 386);
+  setFont(DialogFont());
+
+  BackgroundPanel_ = new TJPanelTexture(this);
+  BackgroundPanel_->setObjectName("BackgroundPanel");
+  BackgroundPanel_->setGeometry(0, 0, 577, 386);
+  BackgroundPanel_->setJStyleTexture(TJPanelTextureStyle::txTile);
+  BackgroundPanel_->setJTexture(BuiltInTexture());
+
+  ContainerPanel_ = new QFrame(BackgroundPanel_);
+  ContainerPanel_->setObjectName("ContainerPanel");
+  ContainerPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  ContainerPanel_->setLineWidth(1);
+  ContainerPanel_->setGeometry(8, 8, 561, 329);
+
+  InfoWebBrowser_ = new QWebEngineView(ContainerPanel_);
+  InfoWebBrowser_->setObjectName("InfoWebBrowser");
+  InfoWebBrowser_->setGeometry(2, 2, 557, 325);
+
+  SepBevel_ = new QFrame(BackgroundPanel_);
+  SepBevel_->setObjectName("SepBevel");
+  SepBevel_->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  SepBevel_->setGeometry(8, 344, 561, 2);
+
+  PrintBtn_ = new TCorelButton("&Print", BackgroundPanel_);
+  PrintBtn_->setObjectName("PrintBtn");
+  PrintBtn_->setGeometry(414, 355, 75, 23);
+  PrintBtn_->setFont(BoldDialogFont());
+  QPalette black = PrintBtn_->palette();
+  black.setColor(QPalette::ButtonText, Qt::black);
+  PrintBtn_->setPalette(black);
+
+  CloseBtn_ = new TCorelButton("&Close", BackgroundPanel_);
+  CloseBtn_->setObjectName("CloseBtn");
+  CloseBtn_->setGeometry(494, 355, 75, 23);
+  CloseBtn_->setFont(BoldDialogFont());
+
+  connect(PrintBtn_, &QPushButton::clicked, this, &TInformationDlg::PrintBtnClick);
+  connect(CloseBtn_, &QPushButton::clicked, this, &TInformationDlg::CloseBtnClick);
+
+  // FormCreate: the handler, and a document for the first page to go into.
+  DocHostHandler_ = new TDocHostUIHandler(this);
+  DocHostHandler_->Attach(InfoWebBrowser_);
+  connect(InfoWebBrowser_, &QWebEngineView::loadFinished, this, [this](bool) {
+    blankLoaded_ = true;
+    InfoWebBrowserNavigateComplete2();
+  });
+  InfoWebBrowser_->setUrl(QUrl("about:blank"));
+}
+
+TInformationDlg::~TInformationDlg() = default;
+
+void TInformationDlg::InfoWebBrowserNavigateComplete2() { DocHostHandler_->Attach(InfoWebBrowser_); }
+
+void TInformationDlg::WritePage(const std::string& cp1252Page) {
+  // The first page needs the blank document in place, or the blank page's
+  // arrival would wipe it.
+  if (!blankLoaded_) {
+    QEventLoop wait;
+    connect(InfoWebBrowser_, &QWebEngineView::loadFinished, &wait, &QEventLoop::quit);
+    QTimer::singleShot(10000, &wait, &QEventLoop::quit);
+    wait.exec();
+  }
+  WritePageToBrowser(InfoWebBrowser_, cp1252Page);
+}
+
+void TInformationDlg::SetWallpaper(const QImage& wallpaper) {
+  BackgroundPanel_->setJTexture(wallpaper);
+}
+
+int TInformationDlg::ShowModal(const QString& caption) {
+  setWindowTitle(caption);
+  return exec();
+}
+
+void TInformationDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  InfoWebBrowser_->setFocus();
+}
+
+void TInformationDlg::PrintInfoPage() { PrintBrowserPage(InfoWebBrowser_, true); }
+
+void TInformationDlg::PrintBtnClick() { PrintInfoPage(); }
+
+void TInformationDlg::CloseBtnClick() { close(); }
+
+void ShowNodeInformation(TInformationDlg& dialog, lumivra::ContentStore& store,
+                         const std::string& nodeKey) {
+  const auto key = lumivra::InfoKeyForNode(nodeKey);
+  if (!key) return;
+  lumivra::StringList lines;
+  // A missing information file leaves the list empty: the page has an empty body.
+  store.LoadChapterInfoLines(*key, lines);
+  const std::string page = lumivra::BuildInformationPage(lines);
+  QApplication::processEvents();
+  dialog.WritePage(page);
+  dialog.SetWallpaper(CurrentWallpaper());
+  dialog.ShowModal("Information");
+  QApplication::processEvents();
+}

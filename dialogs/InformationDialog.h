@@ -1,0 +1,64 @@
+#pragma once
+#include <QDialog>
+#include <QImage>
+#include <string>
+
+class QFrame;
+class QWebEngineView;
+class TCorelButton;
+class TDocHostUIHandler;
+class TJPanelTexture;
+
+namespace lumivra {
+class ContentStore;
+}
+
+// The information window: its own browser showing an information page or a
+// search page, with Print and Close. Created once at start-up; closing it
+// only hides it.
+class TInformationDlg : public QDialog {
+  Q_OBJECT
+public:
+  explicit TInformationDlg(QWidget* parent = nullptr);
+  ~TInformationDlg() override;
+
+  // Replaces the document of the browser with `cp1252Page`.
+  void WritePage(const std::string& cp1252Page);
+  // Puts `wallpaper` on the background panel (tiled).
+  void SetWallpaper(const QImage& wallpaper);
+  // Sets the caption and shows the window modally.
+  int ShowModal(const QString& caption);
+
+  QWebEngineView* InfoWebBrowser() const { return InfoWebBrowser_; }
+  TJPanelTexture* BackgroundPanel() const { return BackgroundPanel_; }
+  TCorelButton* PrintBtn() const { return PrintBtn_; }
+  TCorelButton* CloseBtn() const { return CloseBtn_; }
+
+  // Prints the page shown here, print dialog first.
+  void PrintInfoPage();
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  void InfoWebBrowserNavigateComplete2();
+  void PrintBtnClick();
+  void CloseBtnClick();
+
+  TJPanelTexture* BackgroundPanel_ = nullptr;
+  QFrame* ContainerPanel_ = nullptr;
+  QWebEngineView* InfoWebBrowser_ = nullptr;
+  QFrame* SepBevel_ = nullptr;
+  TCorelButton* PrintBtn_ = nullptr;
+  TCorelButton* CloseBtn_ = nullptr;
+  TDocHostUIHandler* DocHostHandler_ = nullptr;
+  bool blankLoaded_ = false;
+};
+
+// The Information command for the tree node `nodeKey`: reads the text of its
+// key, writes the page, puts the current wallpaper on the window and shows it.
+// Does nothing for the home node or a key that is not a chapter's or the
+// book's. Throws ContentError ("Resource ci5 not found") when the information
+// file lacks the text; the window then stays closed.
+void ShowNodeInformation(TInformationDlg& dialog, lumivra::ContentStore& store,
+                         const std::string& nodeKey);
