@@ -4,7 +4,7 @@
 #include "ContentError.h"
 #include "IntConvert.h"
 #include "NodeKey.h"
-#include "TextLines.h"
+#include "VerseSearch.h"
 
 namespace lumivra {
 
@@ -23,12 +23,6 @@ unsigned char UpperByte(unsigned char c) {
     case 0xFF: return 0x9F;  // ÿ
     default: return c;
   }
-}
-
-std::string AsciiUpper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return text;
 }
 
 std::string HeaderHtml(const char* picture, const std::string& searchText,
@@ -89,10 +83,6 @@ std::string EscapeHtml(const std::string& text) {
   return out;
 }
 
-std::string SearchPagePattern(const std::string& searchBoxText) {
-  return AsciiUpper(Trim(searchBoxText));
-}
-
 std::string SearchViewHeaderHtml(const std::string& searchText, const std::string& infoLine) {
   return HeaderHtml("searchview_gif", searchText, infoLine);
 }
@@ -139,7 +129,7 @@ std::string ReportCountLine(std::size_t count) {
 }
 
 std::string BuildSearchViewBody(const std::string& record, const std::string& searchBoxText) {
-  const std::string pattern = SearchPagePattern(searchBoxText);
+  const std::string pattern = SearchPattern(searchBoxText);
   return SearchViewHeaderHtml(pattern, RecordTitle(record)) + "<br>" +
          FoundVerseHtml(kViewTranslationTitle,
                         HighlightMatches(GetKeyField(record, '|', 3), pattern));
@@ -147,7 +137,7 @@ std::string BuildSearchViewBody(const std::string& record, const std::string& se
 
 std::string BuildSearchReportBody(const StringList& records, const std::vector<int>& positions,
                                   const std::string& searchBoxText) {
-  const std::string pattern = SearchPagePattern(searchBoxText);
+  const std::string pattern = SearchPattern(searchBoxText);
   std::string out = SearchReportHeaderHtml(pattern, ReportCountLine(positions.size()));
   out += "\r\n";
   out.reserve(out.size() + positions.size() * 520);

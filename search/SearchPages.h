@@ -25,9 +25,6 @@ std::string LocaleUpperCase(std::string text);
 // Markup-significant characters (& < > " ') as character references.
 std::string EscapeHtml(const std::string& text);
 
-// The pattern of the pages: the search box text trimmed, "a" to "z" upper-cased.
-std::string SearchPagePattern(const std::string& searchBoxText);
-
 // Header fragments. The search text is shown as text (escaped); the
 // information line is the page's own markup.
 std::string SearchViewHeaderHtml(const std::string& searchText, const std::string& infoLine);
@@ -46,7 +43,8 @@ std::string SearchVerseTitle(int chapter, const std::string& verse);
 // "Total Found : N Verse(s) (Lumivra)."
 std::string ReportCountLine(std::size_t count);
 
-// Body of the view page for one verse record ("c|v|text").
+// Body of the view page for one verse record ("c|v|text"); the search box
+// text gives the pattern (trimmed, "a" to "z" upper-cased).
 std::string BuildSearchViewBody(const std::string& record, const std::string& searchBoxText);
 
 // Body of the report page: the header line, then one line per position, each
