@@ -78,6 +78,9 @@ std::optional<std::string> Utf8ToCp1252(const std::string& text) {
       if ((c & 0xC0) != 0x80) return std::nullopt;
       cp = (cp << 6) | (c & 0x3F);
     }
+    // Overlong forms, surrogates and values beyond U+10FFFF are malformed.
+    static constexpr char32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kMinimum[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return std::nullopt;
     i += len;
     auto byte = CodePointToCp1252(cp);
     if (!byte) return std::nullopt;

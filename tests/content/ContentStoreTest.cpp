@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ContentError.h"
+#include "ContentStore.h"
+#include "PeImage.h"
+#include "support/TempDir.h"
+
+namespace lumivra {
+namespace {
+
+using testing::BuildPeImage;
+using testing::TempDir;
+
+class RecordingWarnings : public StartupWarnings {
+public:
+  void Warn(const std::string& text) override { texts.push_back(text); }
+  std::vector<std::string> texts;
+};
+
+const char kArabicWarning[] = "Warning : Failed to load core file ARef32.dll.";
+const char kTranslationWarning[] = "Warning : Failed to load core file ETRRef32.dll.";
+const char kInfoWarning[] = "Warning : Failed to core load file SIRef32.dll.";
+
+// A folder with the core files the test asks for, each holding chapter 7.
+class CoreFolder {
+public:
+  CoreFolder(bool arabic, bool translation, bool transliteration, bool info) : dir_("store") {
+    if (arabic) dir_.Write(kArabicFile, BuildPeImage({{23, "A7", "a1\r\na2\r\na3\r\n"}}).image);
+    if (translation)
+      dir_.Write(kTranslationFile, BuildPeImage({{23, "ETR7", "t1\r\nt2\r\nt3\r\n"}}).image);
+    if (transliteration)
+      dir_.Write(kTransliterationFile, BuildPeImage({{23, "TL7", "l1\r\nl2\r\nl3\r\n"}}).image);
+    if (info) dir_.Write(kInfoFile, BuildPeImage({{23, "ci7", "<p>seven</p>"}}).image);
+  }
+  const TempDir& dir() const { return dir_; }
+  std::string path() const { return dir_.path().string(); }
+
+private:
+  TempDir dir_;
+};
+
+TEST(CheckCoreFiles, WarningsInOrderWithExactTexts) {
+  struct Case {
+    bool a, etr, tl, si;
+    std::vector<std::string> warnings;
+  };
+  const std::vector<Case> cases{
+      {true, true, true, true, {}},
+      {false, false, false, false, {kArabicWarning, kTranslationWarning, kInfoWarning}},
+      {false, true, true, true, {kArabicWarning}},
+      {true, false, true, true, {kTranslationWarning}},
+      {true, true, true, false, {kInfoWarning}},
+      {true, true, false, true, {}},  // the transliteration file is never announced
+      {false, true, false, false, {kArabicWarning, kInfoWarning}},
+  };
+  for (const auto& c : cases) {
+    CoreFolder folder(c.a, c.etr, c.tl, c.si);
+    ContentStore store(folder.path());
+    RecordingWarnings w;
+    store.CheckCoreFiles(w);
+    EXPECT_EQ(w.texts, c.warnings);
+    EXPECT_EQ(store.TransliterationAvailable(), c.tl);
+    EXPECT_EQ(store.ArabicLibrary() != nullptr, c.a);
+    EXPECT_EQ(store.TranslationLibrary() != nullptr, c.etr);
+  }
+}
+
+TEST(CheckCoreFiles, FileThatCannotBeOpenedIsSilent) {
+  TempDir dir("store");
+  dir.Write(kArabicFile, "MZ but nothing else");
+  dir.Write(kTranslationFile, "");
+  dir.Write(kInfoFile, "junk");
+  ContentStore store(dir.path().string());
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  EXPECT_TRUE(w.texts.empty());
+  EXPECT_EQ(store.ArabicLibrary(), nullptr);
+  StringList lines{"old"};
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+  EXPECT_TRUE(lines.empty());
+  // The information file is opened per read: unreadable means false, nothing thrown.
+  lines = {"old"};
+  EXPECT_FALSE(store.LoadChapterInfoLines("7", lines));
+  EXPECT_TRUE(lines.empty());
+}
+
+TEST(LoadChapterLines, ReadsEachKind) {
+  CoreFolder folder(true, true, true, true);
+  ContentStore store(folder.path());
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  StringList lines;
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+  EXPECT_EQ(lines, (StringList{"a1", "a2", "a3"}));
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Translation, "7", lines));
+  EXPECT_EQ(lines, (StringList{"t1", "t2", "t3"}));
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Transliteration, "7", lines));
+  EXPECT_EQ(lines, (StringList{"l1", "l2", "l3"}));
+  EXPECT_TRUE(store.LoadChapterInfoLines("7", lines));
+  EXPECT_EQ(lines, (StringList{"<p>seven</p>"}));
+  lines = {"kept"};
+  EXPECT_FALSE(store.LoadChapterLines(static_cast<TextKind>(3), "7", lines));
+  EXPECT_EQ(lines, (StringList{"kept"}));
+}
+
+TEST(LoadChapterLines, LeadingZeroNamesAnotherResource) {
+  CoreFolder folder(true, true, true, true);
+  ContentStore store(folder.path());
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  StringList lines{"old"};
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Arabic, "07", lines));
+  EXPECT_TRUE(lines.empty());
+  lines = {"old"};
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Translation, "07", lines));
+  EXPECT_TRUE(lines.empty());
+  lines = {"old"};
+  try {
+    store.LoadChapterLines(TextKind::Transliteration, "07", lines);
+    ADD_FAILURE() << "no error";
+  } catch (const ContentError& e) {
+    EXPECT_STREQ(e.what(), "Resource TL07 not found");
+  }
+  EXPECT_TRUE(lines.empty());
+  EXPECT_THROW(store.LoadChapterInfoLines("07", lines), ContentError);
+}
+
+TEST(LoadChapterLines, MissingResourcesAreErrorsOnlyPerRead) {
+  CoreFolder folder(true, true, true, true);
+  ContentStore store(folder.path());
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  StringList lines;
+  try {
+    store.LoadChapterLines(TextKind::Transliteration, "8", lines);
+    ADD_FAILURE() << "no error";
+  } catch (const ContentError& e) {
+    EXPECT_STREQ(e.what(), "Resource TL8 not found");
+  }
+  try {
+    store.LoadChapterInfoLines("8", lines);
+    ADD_FAILURE() << "no error";
+  } catch (const ContentError& e) {
+    EXPECT_STREQ(e.what(), "Resource ci8 not found");
+  }
+  EXPECT_TRUE(store.LoadChapterInfoLines("7", lines));
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Arabic, "8", lines));
+}
+
+TEST(LoadChapterLines, MissingTransliterationFileLeavesListAlone) {
+  CoreFolder folder(true, true, false, true);
+  ContentStore store(folder.path());
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  StringList lines{"caller's", "lines"};
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Transliteration, "7", lines));
+  EXPECT_EQ(lines, (StringList{"caller's", "lines"}));
+  EXPECT_EQ(store.PerReadOpenCount(), 0);
+  // Appearing later changes nothing for this run.
+  folder.dir().Write(kTransliterationFile, BuildPeImage({{23, "TL7", "x"}}).image);
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Transliteration, "7", lines));
+  EXPECT_EQ(lines.size(), 2u);
+}
+
+TEST(LoadChapterLines, MissingArabicFileStillReadsTheOthers) {
+  CoreFolder folder(false, true, true, false);
+  ContentStore store(folder.path());
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  StringList lines{"x"};
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+  EXPECT_TRUE(lines.empty());
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Translation, "7", lines));
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Transliteration, "7", lines));
+  // Arriving after start-up does not make it available.
+  folder.dir().Write(kArabicFile, BuildPeImage({{23, "A7", "late"}}).image);
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+  // The information file is not checked again when read: missing means false.
+  lines = {"x"};
+  EXPECT_FALSE(store.LoadChapterInfoLines("7", lines));
+  EXPECT_TRUE(lines.empty());
+}
+
+TEST(LoadChapterLines, PerReadFilesOpenEveryTime) {
+  CoreFolder folder(true, true, true, true);
+  ContentStore store(folder.path());
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  StringList lines;
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Transliteration, "7", lines));
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Transliteration, "7", lines));
+  EXPECT_EQ(store.PerReadOpenCount(), 2);
+  // Each read sees the file as it is now; a read does not keep it.
+  folder.dir().Write(kTransliterationFile, BuildPeImage({{23, "TL7", "changed\r\n"}}).image);
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Transliteration, "7", lines));
+  EXPECT_EQ(lines, (StringList{"changed"}));
+  std::filesystem::remove(folder.dir() / kTransliterationFile);
+  lines = {"x"};
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Transliteration, "7", lines));
+  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(store.PerReadOpenCount(), 4);
+  // The kept files are unaffected by changes on disk.
+  std::filesystem::remove(folder.dir() / kArabicFile);
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+}
+
+TEST(LoadChapterLines, ReleaseEndsTheKeptFiles) {
+  CoreFolder folder(true, true, true, true);
+  ContentStore store(folder.path());
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  store.Release();
+  StringList lines;
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Translation, "7", lines));
+}
+
+}  // namespace
+}  // namespace lumivra
