@@ -5,13 +5,13 @@
 #include "ContentError.h"
 #include "ContentStore.h"
 #include "PeImage.h"
-#include "support/TempDir.h"
+#include "support/TestFolder.h"
 
 namespace lumivra {
 namespace {
 
 using testing::BuildPeImage;
-using testing::TempDir;
+using testing::TestFolder;
 
 class RecordingWarnings : public StartupWarnings {
 public:
@@ -34,11 +34,11 @@ public:
       dir_.Write(kTransliterationFile, BuildPeImage({{23, "TL7", "l1\r\nl2\r\nl3\r\n"}}).image);
     if (info) dir_.Write(kInfoFile, BuildPeImage({{23, "ci7", "<p>seven</p>"}}).image);
   }
-  const TempDir& dir() const { return dir_; }
+  const TestFolder& dir() const { return dir_; }
   std::string path() const { return dir_.path().string(); }
 
 private:
-  TempDir dir_;
+  TestFolder dir_;
 };
 
 TEST(CheckCoreFiles, WarningsInOrderWithExactTexts) {
@@ -68,7 +68,7 @@ TEST(CheckCoreFiles, WarningsInOrderWithExactTexts) {
 }
 
 TEST(CheckCoreFiles, FileThatCannotBeOpenedIsSilent) {
-  TempDir dir("store");
+  TestFolder dir("store");
   dir.Write(kArabicFile, "MZ but nothing else");
   dir.Write(kTranslationFile, "");
   dir.Write(kInfoFile, "junk");

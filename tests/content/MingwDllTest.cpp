@@ -5,15 +5,15 @@
 #include "ContentStore.h"
 #include "MingwDll.h"
 #include "PeResourceFile.h"
-#include "support/TempDir.h"
+#include "support/TestFolder.h"
 
 namespace lumivra {
 namespace {
 
 using testing::BuildResourceDll;
 using testing::HaveTool;
-using testing::ReadFile;
-using testing::TempDir;
+using testing::ReadBytes;
+using testing::TestFolder;
 
 std::string AllBytes() {
   std::string s;
@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_P(MingwDll, ResourcesReadExactlyInAnyCase) {
-  TempDir dir("mingw");
+  TestFolder dir("mingw");
   dir.Write("etr1.txt", "In the name\r\nof the first\r\n");
   dir.Write("etr7.txt", "one\r\n\r\nthree");
   dir.Write("bytes.bin", AllBytes());
@@ -60,7 +60,7 @@ TEST_P(MingwDll, ResourcesReadExactlyInAnyCase) {
 }
 
 TEST_P(MingwDll, ContentStoreReadsLinkedCoreFiles) {
-  TempDir dir("mingw-store");
+  TestFolder dir("mingw-store");
   dir.Write("a7.txt", "&#1576;&#1587;\r\nsecond\r\nthird\r\n");
   dir.Write("etr7.txt", "In the name\r\nverse two\r\nverse three\r\n");
   dir.Write("tl7.txt", "Bismi\r\nlla\r\nhi\r\n");

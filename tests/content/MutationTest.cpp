@@ -8,14 +8,14 @@
 #include "MingwDll.h"
 #include "PeImage.h"
 #include "PeResourceFile.h"
-#include "support/TempDir.h"
+#include "support/TestFolder.h"
 
 namespace lumivra {
 namespace {
 
 using testing::BuildPeImage;
-using testing::ReadFile;
-using testing::TempDir;
+using testing::ReadBytes;
+using testing::TestFolder;
 
 // The names the reader asks for, so that a mutant is fully exercised.
 const std::vector<std::string>& CoreNames() {
@@ -139,13 +139,13 @@ TEST(Mutation, MingwDlls) {
   int built = 0;
   for (const std::string prefix : {"i686-w64-mingw32", "x86_64-w64-mingw32"}) {
     if (!testing::HaveTool(prefix + "-windres") || !testing::HaveTool(prefix + "-ld")) continue;
-    TempDir dir("mutation");
+    TestFolder dir("mutation");
     dir.Write("a.txt", "one\r\ntwo\r\n");
     dir.Write("b.txt", std::string(700, 'b'));
     dir.Write("r.rc", "ETR1 23 \"a.txt\"\nTL7 23 \"b.txt\"\nA114 10 \"a.txt\"\n9 23 \"a.txt\"\n");
     ASSERT_TRUE(testing::BuildResourceDll(prefix, dir.path(), "r.rc", "m.dll"));
     ++built;
-    const std::string img = ReadFile(dir / "m.dll");
+    const std::string img = ReadBytes(dir / "m.dll");
     ASSERT_TRUE(PeResourceFile::FromBytes(img)) << prefix;
     for (size_t n = 0; n < img.size(); ++n) Exercise(img.substr(0, n), kSmallNames);
     for (uint32_t seed = 0; seed < 3000; ++seed) {
@@ -163,7 +163,7 @@ TEST(Mutation, PackedCoreFiles) {
     const auto path = std::filesystem::path(LUMIVRA_BUILD_DIR) / name;
     if (!std::filesystem::is_regular_file(path)) continue;
     ++found;
-    const std::string img = ReadFile(path.string());
+    const std::string img = ReadBytes(path.string());
     ASSERT_TRUE(PeResourceFile::FromBytes(img)) << name;
     // Every cut through the headers and the start of the directory, then a spread over the rest.
     const size_t rsrc = ResourceSectionOffset(img);

@@ -12,6 +12,10 @@ const std::vector<Command>& AllCommands() {
        "translation, 1 transliteration and translation, 2 translation only) and CHAPTER\n"
        "(the chapter number as text, e.g. 2). Reads the core files in the current folder.",
        RunPage},
+      {"resource", "FILE NAME",
+       "Writes the raw bytes of the type-23 resource NAME (any letter case) of the core file\n"
+       "FILE, e.g. olvar-tool resource ETRRef32.dll ETR2.",
+       RunResource},
       {"pack", "SOURCE_DIR OUT_DIR",
        "Packs the content package's dist folder SOURCE_DIR (chapters/en/1.json ... 114.json)\n"
        "into the core files ARef32.dll, ETRRef32.dll, TLRef32.dll and SIRef32.dll in OUT_DIR.\n"

@@ -32,6 +32,7 @@ public:
 
 // The command implementations.
 int RunPage(const Args& args);
+int RunResource(const Args& args);
 int RunPack(const Args& args);
 int RunInfo(const Args& args);
 

@@ -9,21 +9,21 @@
 
 namespace lumivra::testing {
 
-class TempDir {
+class TestFolder {
 public:
-  explicit TempDir(const std::string& tag) {
+  explicit TestFolder(const std::string& tag) {
     static std::atomic<int> counter{0};
     path_ = std::filesystem::temp_directory_path() /
             ("lumivra-" + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
-  ~TempDir() {
+  ~TestFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
+  TestFolder(const TestFolder&) = delete;
+  TestFolder& operator=(const TestFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
   std::string operator/(const std::string& name) const { return (path_ / name).string(); }
@@ -37,7 +37,7 @@ private:
   std::filesystem::path path_;
 };
 
-inline std::string ReadFile(const std::string& path) {
+inline std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
