@@ -1,0 +1,74 @@
+#include "BrowserDocument.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+#include <QVariant>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <memory>
+
+#include "Cp1252.h"
+#include "ScriptText.h"
+
+namespace {
+
+void Run(QWebEngineView* view, const std::string& script) {
+  if (view == nullptr) return;
+  view->page()->runJavaScript(QString::fromStdString(script));
+}
+
+}  // namespace
+
+void WritePageToBrowser(QWebEngineView* view, const std::string& cp1252Page) {
+  Run(view, lumivra::WriteDocumentScript(lumivra::Cp1252ToUtf8(cp1252Page)));
+}
+
+void SetBodyInnerHtml(QWebEngineView* view, const std::string& cp1252Html) {
+  Run(view, lumivra::SetBodyHtmlScript(lumivra::Cp1252ToUtf8(cp1252Html)));
+}
+
+void ClearBrowserSelection(QWebEngineView* view) { Run(view, lumivra::ClearSelectionScript()); }
+
+void ScrollBrowserToTop(QWebEngineView* view) { Run(view, lumivra::ScrollToTopScript()); }
+
+void FindAndSelectInBrowser(QWebEngineView* view, const std::string& cp1252Text,
+                            std::function<void(bool)> done) {
+  if (view == nullptr) return;
+  const QString script =
+      QString::fromStdString(lumivra::FindSelectScript(lumivra::Cp1252ToUtf8(cp1252Text)));
+  if (!done) {
+    view->page()->runJavaScript(script);
+    return;
+  }
+  view->page()->runJavaScript(script, [done](const QVariant& result) { done(result.toBool()); });
+}
+
+std::string EvaluateInBrowser(QWebEngineView* view, const std::string& script) {
+  if (view == nullptr) return {};
+  QPointer<QWebEngineView> guard(view);
+  auto result = std::make_shared<std::string>();
+  auto answered = std::make_shared<bool>(false);
+  QEventLoop loop;
+  QPointer<QEventLoop> loopGuard(&loop);
+  view->page()->runJavaScript(QString::fromStdString(script),
+                              [result, answered, loopGuard](const QVariant& value) {
+                                *result = value.toString().toStdString();
+                                *answered = true;
+                                if (loopGuard) loopGuard->quit();
+                              });
+  // A page that goes away before answering (a navigation replaces it) never
+  // calls back; the timer keeps the wait bounded.
+  QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+  QObject::connect(view->page(), &QWebEnginePage::loadStarted, &loop, &QEventLoop::quit);
+  if (!*answered) loop.exec();
+  return *result;
+}
+
+int ReadBrowserDocumentState(QWebEngineView* view) {
+  const std::string state = EvaluateInBrowser(view, lumivra::ReadyStateScript());
+  if (state == "complete") return 4;
+  if (state == "interactive") return 3;
+  if (state == "loading") return 1;
+  return 0;
+}

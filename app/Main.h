@@ -1,0 +1,208 @@
+#pragma once
+#include <QFrame>
+#include <QIcon>
+#include <QMainWindow>
+#include <QPixmap>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "ContentStore.h"
+#include "StringList.h"
+
+class MessageBoxes;
+class QAction;
+class QMenu;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWebEngineView;
+class TDocHostUIHandler;
+class TSplitter;
+class TepSchemeButton;
+class TepSchemePanel;
+
+// The application title: message boxes of the application's error report
+// carry it.
+inline constexpr char kApplicationTitle[] = "Lumivra";
+
+// Body content of the pane while a chapter page is being built.
+inline constexpr char kLoadingPlaceholder[] =
+    "<font face=\"verdana\" size=\"2\" color=#404040><b>&nbsp;Loading...</b></font>";
+
+inline constexpr char kHomePageUrl[] = "res://Olvar.exe/homepage";
+inline constexpr char kTitlePageUrl[] = "res://Olvar.exe/mainolvarpage";
+inline constexpr char kFadingTitlePageUrl[] = "res://Olvar.exe/mainolvarpage_default";
+
+// The reader's main window: toolbar, menus, chapter tree and browser pane.
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+public:
+  // `boxes` receives every message box of the window (QMessageBox when null;
+  // not owned).
+  explicit TMainForm(MessageBoxes* boxes = nullptr, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // --- State kept for the whole window -----------------------------------
+  lumivra::ContentStore& Content() { return content_; }
+  bool TransliterationAvailable() const { return content_.TransliterationAvailable(); }
+  int ViewOption = 0;
+  int ThemeType = 0;
+  int InitODefaultPage = 0;
+  bool ShowLoading = true;
+  unsigned ThemeMenuColor = 0xFFFFFF;  // 0x00BBGGRR
+  lumivra::StringList BookmarkList;
+  // How long LocateVerse pauses after the page is complete.
+  int LocatePauseMs = 2000;
+
+  MessageBoxes& Messages() { return *boxes_; }
+  TDocHostUIHandler* DocHostHandler() const { return docHostHandler_.get(); }
+
+  // --- Components --------------------------------------------------------
+  QWidget* Client = nullptr;  // the client area below the menu bar
+  TepSchemePanel* ToolPanel = nullptr;
+  QFrame* SepBevel1 = nullptr;
+  QFrame* SepBevel2 = nullptr;
+  QFrame* SepBevel3 = nullptr;
+  TepSchemeButton* HomeBtn = nullptr;
+  TepSchemeButton* BackBtn = nullptr;
+  TepSchemeButton* ForwardBtn = nullptr;
+  TepSchemeButton* SearchBtn = nullptr;
+  TepSchemeButton* InfoBtn = nullptr;
+  TepSchemeButton* GotoBtn = nullptr;
+  TepSchemeButton* PrintBtn = nullptr;
+  TepSchemeButton* DisplayOptionBtn = nullptr;
+  TepSchemeButton* HelpBtn = nullptr;
+  QFrame* MainPanel = nullptr;
+  QTreeWidget* TreeView = nullptr;
+  TSplitter* Splitter = nullptr;
+  QWebEngineView* WebBrowser = nullptr;
+  std::array<QPixmap, 3> NavigationImageList;  // maker, book, chapter node
+  std::array<QIcon, 13> MenuImage;
+
+  // Menus and their items.
+  QMenu* miFile = nullptr;
+  QAction* miPrintChapter = nullptr;
+  QAction* N1 = nullptr;
+  QAction* miExit = nullptr;
+  QMenu* miSearch = nullptr;
+  QAction* miFind = nullptr;
+  QMenu* miView = nullptr;
+  QAction* miInformation = nullptr;
+  QAction* N2 = nullptr;
+  QAction* miToolbar = nullptr;
+  QAction* miChapterListings = nullptr;
+  QMenu* Bookmarks = nullptr;
+  QAction* AddNewBookmark = nullptr;
+  QAction* DeleteBookmarks = nullptr;
+  QAction* N3 = nullptr;
+  std::array<QAction*, 10> B{};  // B0 … B9: menu positions 3 … 12
+  std::array<QAction*, 10> C{};  // C01, C11, … C91: menu positions 13 … 22
+  QMenu* miOptions = nullptr;
+  QAction* miHomePage = nullptr;
+  QAction* miNextChapter = nullptr;
+  QAction* miPreviousChapter = nullptr;
+  QAction* N5 = nullptr;
+  QAction* miChangeTheme = nullptr;
+  QAction* N7 = nullptr;
+  QAction* miGotoChapterVerse = nullptr;
+  QAction* miChangeDisplayOptions = nullptr;
+  QMenu* miHelp = nullptr;
+  QAction* miApplicationHelp = nullptr;
+  QAction* miCheckForUpdates = nullptr;
+  QAction* N6 = nullptr;
+  QAction* miAbout = nullptr;
+
+  // --- Tree --------------------------------------------------------------
+  // The node at absolute position `index` in tree order (0 maker node,
+  // 1 book node, chapter n at n + 1); nullptr when there is none.
+  QTreeWidgetItem* NodeAtAbsolutePosition(int index) const;
+  int AbsolutePositionOf(const QTreeWidgetItem* node) const;
+  static std::string NodeKeyOf(const QTreeWidgetItem* node);
+
+  // Selects the chapter's node, waits until its page is complete, pauses,
+  // scrolls to the top and selects the first occurrence of `text` (8-bit),
+  // scrolled to the top of the pane.
+  void LocateVerse(int chapter, const std::string& text);
+
+  // The application's error report: title "Lumivra", error icon, the text
+  // with a full stop appended unless it ends in one.
+  void ShowApplicationError(const std::string& cp1252Text);
+
+  // The loading state of the pane: 4 once the page of the selected node is
+  // complete; a node whose change notification or page is still pending
+  // counts as loading.
+  int BrowserReadyState();
+
+  // Settings (Settings.ini): LoadSettings returns false when they could not
+  // be read.
+  bool LoadSettings();
+  void SaveSettings();
+
+public slots:
+  // The tree's change notification (5 ms after the last selection change).
+  void TreeViewChange();
+
+  void HomeBtnClick();
+  void BackBtnClick();
+  void ForwardBtnClick();
+  void miHomePageClick();
+  void miNextChapterClick();
+  void miPreviousChapterClick();
+  void miChapterListingsClick();
+  void miExitClick();
+
+  void SearchBtnClick();
+  void miFindClick();
+  void InfoBtnClick();
+  void miInformationClick();
+  void GotoBtnClick();
+  void miGotoChapterVerseClick();
+  void PrintBtnClick();
+  void miPrintChapterClick();
+  void DisplayOptionBtnClick();
+  void miChangeDisplayOptionsClick();
+  void HelpBtnClick();
+  void miApplicationHelpClick();
+  void miCheckForUpdatesClick();
+  void miAboutClick();
+  void AddNewBookmarkClick();
+  void DeleteBookmarksClick();
+  void GotoBookmark();
+  void miChangeThemeClick();
+
+  void SplitterCanResize(int newSize, bool& accept);
+
+signals:
+  // Emitted at the end of FormDestroy (which runs exactly once).
+  void FormDestroyed();
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void CreateComponents();
+  void CreateToolbar();
+  void CreateMainPanel();
+  void CreateMenu();
+  void FormCreate();
+  void FormDestroy();
+  void FormResize();
+  void BuildChapterTree();
+  void ShowNodePage();
+  void Navigate(const char* url);
+  void SelectNode(QTreeWidgetItem* node);
+  void WebBrowserNavigateComplete2();
+  bool BrowserNavigating() const;
+
+  std::unique_ptr<MessageBoxes> ownBoxes_;
+  MessageBoxes* boxes_ = nullptr;
+  lumivra::ContentStore content_;
+  std::unique_ptr<TDocHostUIHandler> docHostHandler_;
+  QTimer* changeTimer_ = nullptr;
+  unsigned pageRun_ = 0;  // counts ShowNodePage runs; a nested run supersedes
+  int pageRunsActive_ = 0;
+  bool navigationRequested_ = false;
+  bool destroyed_ = false;
+};

@@ -1,0 +1,12 @@
+#include "MessageBoxes.h"
+
+QMessageBox::StandardButton QtMessageBoxes::Show(QMessageBox::Icon icon, const QString& title,
+                                                 const QString& text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton,
+                                                 QWidget* parent) {
+  QMessageBox box(icon, title, text, buttons, parent);
+  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+  box.setWindowModality(Qt::ApplicationModal);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}

@@ -1,0 +1,34 @@
+// The reader's process entry. There are no command-line options.
+#include <unistd.h>
+
+#include <QApplication>
+
+#include "Main.h"
+#if __has_include("ResSchemeHandler.h")
+#include "Fonts.h"
+#include "ResSchemeHandler.h"
+#define LUMIVRA_HAVE_RES 1
+#endif
+
+int main(int argc, char** argv) {
+#ifdef LUMIVRA_HAVE_RES
+  ConfigureFonts();
+  // Custom schemes must be known before the browser engine starts.
+  RegisterResScheme();
+#endif
+  // The browser engine refuses its sandbox when run as root; only then is it
+  // switched off.
+  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+  // Start-up step: create and show the splash screen here.
+  QApplication app(argc, argv);
+  // Start-up step: repaint the splash screen here.
+  QApplication::setApplicationName(kApplicationTitle);
+
+  TMainForm mainForm;
+  // Start-up step: create the information and search dialogs here, then
+  // process events until the splash screen may close, and destroy it.
+
+  mainForm.showMaximized();
+  return app.exec();
+}

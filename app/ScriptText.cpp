@@ -1,0 +1,81 @@
+#include "ScriptText.h"
+
+#include <cstdio>
+
+namespace lumivra {
+
+std::string JsStringLiteral(const std::string& utf8) {
+  std::string out;
+  out.reserve(utf8.size() + utf8.size() / 8 + 2);
+  out += '"';
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(utf8[i]);
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      case '<':
+        // "</script" must never close an enclosing script element.
+        if (i + 1 < utf8.size() && utf8[i + 1] == '/') out += "\\x3C";
+        else out += '<';
+        break;
+      default:
+        if (c < 0x20 || c == 0x7F) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\x%02X", c);
+          out += buf;
+        } else if (c == 0xE2 && i + 2 < utf8.size() &&
+                   static_cast<unsigned char>(utf8[i + 1]) == 0x80 &&
+                   (static_cast<unsigned char>(utf8[i + 2]) == 0xA8 ||
+                    static_cast<unsigned char>(utf8[i + 2]) == 0xA9)) {
+          out += static_cast<unsigned char>(utf8[i + 2]) == 0xA8 ? "\\u2028" : "\\u2029";
+          i += 2;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  out += '"';
+  return out;
+}
+
+std::string WriteDocumentScript(const std::string& pageUtf8) {
+  return "(function(){var d=document;d.open(\"text/html\");d.clear();d.writeln(" +
+         JsStringLiteral(pageUtf8) + ");d.close();})();";
+}
+
+std::string SetBodyHtmlScript(const std::string& htmlUtf8) {
+  return "(function(){if(document.body)document.body.innerHTML=" + JsStringLiteral(htmlUtf8) +
+         ";})();";
+}
+
+std::string ClearSelectionScript() {
+  return "(function(){var s=window.getSelection();if(s)s.removeAllRanges();})();";
+}
+
+std::string ReadyStateScript() { return "document.readyState"; }
+
+std::string ScrollToTopScript() { return "window.scrollTo(0,0);"; }
+
+std::string FindSelectScript(const std::string& textUtf8) {
+  // The body's text nodes are joined in document order; the match may span
+  // several nodes, as a text range's would.
+  return "(function(needle){"
+         "var b=document.body;if(!b||!needle)return false;"
+         "var w=document.createTreeWalker(b,NodeFilter.SHOW_TEXT,null),nodes=[],starts=[],all='',n;"
+         "while((n=w.nextNode())){starts.push(all.length);nodes.push(n);all+=n.data;}"
+         "var at=all.toLowerCase().indexOf(needle.toLowerCase());if(at<0)return false;"
+         "var end=at+needle.length,r=document.createRange(),i;"
+         "for(i=0;i<nodes.length;++i){var s=starts[i],e=s+nodes[i].data.length;"
+         "if(at>=s&&at<e){r.setStart(nodes[i],at-s);}"
+         "if(end>s&&end<=e){r.setEnd(nodes[i],end-s);break;}}"
+         "var sel=window.getSelection();sel.removeAllRanges();sel.addRange(r);"
+         "var rect=r.getBoundingClientRect();"
+         "window.scrollTo(window.scrollX,window.scrollY+rect.top);"
+         "return true;})(" +
+         JsStringLiteral(textUtf8) + ");";
+}
+
+}  // namespace lumivra

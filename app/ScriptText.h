@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+
+namespace lumivra {
+
+// `utf8` as a JavaScript string literal in double quotes. Quotes, backslashes,
+// control characters, U+2028/U+2029 and "</" are escaped, so any page text
+// survives the trip into a script unchanged.
+std::string JsStringLiteral(const std::string& utf8);
+
+// Scripts run on the browser pane's current document. Each takes its text
+// in UTF-8.
+
+// open("text/html"), clear, writeln(page), close.
+std::string WriteDocumentScript(const std::string& pageUtf8);
+// Replaces the body's content (no-op without a body).
+std::string SetBodyHtmlScript(const std::string& htmlUtf8);
+// Clears the selection of the document.
+std::string ClearSelectionScript();
+// Evaluates to the document's loading state: "loading", "interactive" or
+// "complete".
+std::string ReadyStateScript();
+// Scrolls the window to the top.
+std::string ScrollToTopScript();
+// Searches the body's text forward from its start for `text` (letter case
+// ignored, may be part of a word); when found, selects it and scrolls it to
+// the top of the window. Evaluates to true when found.
+std::string FindSelectScript(const std::string& textUtf8);
+
+}  // namespace lumivra
