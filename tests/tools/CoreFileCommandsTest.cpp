@@ -1,0 +1,137 @@
+// olvar-tool resource and page, run as a user runs them, in a folder of core files.
+#include <gtest/gtest.h>
+
+#include "ChapterPageBuilder.h"
+#include "ToolTestSupport.h"
+#include "content/PeImage.h"
+
+namespace lumivra {
+namespace {
+
+using testing::BuildPeImage;
+using testing::Quote;
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+const std::string kTool = LUMIVRA_BUILD_DIR "/olvar-tool";
+
+struct Run {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+Run Tool(const TempDir& dir, const std::string& args) {
+  const auto errFile = dir / "stderr.txt";
+  auto r = testing::RunCommand("cd " + Quote(dir.path()) + " && " + Quote(kTool) + " " + args +
+                               " 2>" + Quote(errFile));
+  return {r.exitCode, r.out, ReadFile(errFile)};
+}
+
+const std::string kBinary = std::string("line one\r\nline\0two\r\n\xE2\xFF", 23);
+
+void WriteCoreFiles(const TempDir& dir, bool arabic, bool transliteration, bool tl7 = true) {
+  if (arabic) WriteFile(dir / "ARef32.dll", BuildPeImage({{23, "A7", "ar1\r\nar2\r\n"}}).image);
+  WriteFile(dir / "ETRRef32.dll",
+            BuildPeImage({{23, "ETR7", "en1\r\nen2\r\n"}, {23, "ETR1", "a\r\nb\r\n"}, {23, "BIN", kBinary}})
+                .image);
+  if (transliteration)
+    WriteFile(dir / "TLRef32.dll", BuildPeImage({{23, tl7 ? "TL7" : "TL8", "tl1\r\ntl2\r\n"}}).image);
+  WriteFile(dir / "SIRef32.dll", BuildPeImage({{23, "ci0", "<p>book</p>"}}).image);
+}
+
+TEST(ResourceCommand, WritesRawBytesOfAnyLetterCase) {
+  TempDir dir;
+  WriteCoreFiles(dir, true, true);
+  auto r = Tool(dir, "resource ETRRef32.dll bin");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, kBinary);
+  r = Tool(dir, "resource " + Quote(dir / "ETRRef32.dll") + " Etr7");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, "en1\r\nen2\r\n");
+}
+
+TEST(ResourceCommand, Failures) {
+  TempDir dir;
+  WriteCoreFiles(dir, true, true);
+  WriteFile(dir / "broken.dll", BuildPeImage({{23, "X", "x"}}).image.substr(0, 600));
+
+  auto r = Tool(dir, "resource ETRRef32.dll ETR2");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Resource ETR2 not found\n");
+
+  for (const char* file : {"missing.dll", "broken.dll", "."}) {
+    r = Tool(dir, std::string("resource ") + file + " X");
+    EXPECT_EQ(r.exitCode, 1) << file;
+    EXPECT_EQ(r.out, "") << file;
+    EXPECT_NE(r.err.find(file), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("cannot open"), std::string::npos) << r.err;
+  }
+  for (const char* args : {"resource", "resource ETRRef32.dll", "resource a b c"}) {
+    r = Tool(dir, args);
+    EXPECT_EQ(r.exitCode, 1) << args;
+    EXPECT_NE(r.err.find("usage"), std::string::npos) << args;
+  }
+}
+
+TEST(PageCommand, ReadsAsTheChapterViewDoes) {
+  TempDir dir;
+  WriteCoreFiles(dir, true, true);
+  auto r = Tool(dir, "page 0 7");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, BuildChapterPage(0, "7", {"ar1", "ar2"}, {"en1", "en2"}));
+  r = Tool(dir, "page 1 7");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, BuildChapterPage(1, "7", {"tl1", "tl2"}, {"en1", "en2"}));
+  r = Tool(dir, "page 2 1");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, BuildChapterPage(2, "1", {}, {"a", "b"}));
+  EXPECT_EQ(r.err, "");
+  // "07" names no resource: the translation comes back empty, the page has no verses.
+  r = Tool(dir, "page 2 07");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, BuildChapterPage(2, "07", {}, {}));
+}
+
+TEST(PageCommand, ErrorsGoToStandardError) {
+  TempDir dir;
+  WriteCoreFiles(dir, true, true, /*tl7=*/false);
+  auto r = Tool(dir, "page 1 7");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Resource TL7 not found\n");
+
+  r = Tool(dir, "page 1 07");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "Resource TL07 not found\n");
+
+  for (const char* option : {"3", "-1", "x", "00"}) {
+    r = Tool(dir, std::string("page ") + option + " 7");
+    EXPECT_EQ(r.exitCode, 1) << option;
+    EXPECT_EQ(r.out, "") << option;
+    EXPECT_NE(r.err.find("0, 1 or 2"), std::string::npos) << r.err;
+  }
+}
+
+TEST(PageCommand, MissingCoreFiles) {
+  TempDir dir;
+  WriteCoreFiles(dir, /*arabic=*/false, /*transliteration=*/false);
+  // No Arabic: the first list is empty and the build stops at index 0.
+  auto r = Tool(dir, "page 0 7");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Warning : Failed to load core file ARef32.dll.\nList index out of bounds (0)\n");
+  // No transliteration file: no message of its own, the same stop.
+  r = Tool(dir, "page 1 7");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "Warning : Failed to load core file ARef32.dll.\nList index out of bounds (0)\n");
+  // The translation alone still works.
+  r = Tool(dir, "page 2 7");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, BuildChapterPage(2, "7", {}, {"en1", "en2"}));
+}
+
+}  // namespace
+}  // namespace lumivra
