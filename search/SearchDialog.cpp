@@ -1,0 +1,376 @@
+#include "SearchDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyledItemDelegate>
+
+#include "AutoCombo.h"
+#include "CorelButton.h"
+#include "Cp1252.h"
+#include "DialogFont.h"
+#include "JPanelTexture.h"
+#include "PageResources.h"
+#include "ScopeNames.h"
+#include "TextLines.h"
+
+namespace {
+
+constexpr int kResultLineHeight = 17;
+
+QString FromCp1252(const std::string& text) { return QString::fromUtf8(lumivra::Cp1252ToUtf8(text)); }
+
+// Characters the code page lacks become "?", as the platform's conversion does.
+std::string ToCp1252(const QString& text) {
+  std::string out;
+  out.reserve(static_cast<size_t>(text.size()));
+  for (char32_t cp : text.toUcs4()) out += lumivra::CodePointToCp1252(cp).value_or('?');
+  return out;
+}
+
+// The magnifier drawn before each result line; its white shows the line's brush.
+QImage LoadBitImage() {
+  QImage image;
+  if (auto png = lumivra::FindArtwork("magnifier"))
+    image.loadFromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size()), "PNG");
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) image.setPixel(x, y, 0);
+  return image;
+}
+
+class ClickLabel : public QLabel {
+public:
+  ClickLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
+      : QLabel(text, parent), onClick_(std::move(onClick)) {}
+
+protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick_) onClick_();
+  }
+
+private:
+  std::function<void()> onClick_;
+};
+
+class ResultLineDelegate : public QStyledItemDelegate {
+public:
+  ResultLineDelegate(const QImage* picture, QObject* parent) : QStyledItemDelegate(parent), picture_(picture) {}
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+    return QSize(option.rect.width(), kResultLineHeight);
+  }
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (option.state & QStyle::State_Active) ? QPalette::Active
+                                                                              : QPalette::Inactive;
+    const QRect r = option.rect;
+    painter->save();
+    painter->fillRect(r, option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base));
+    painter->drawImage(r.left() + 2, r.top() + 1, *picture_);
+    painter->setFont(option.font);
+    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    const int textLeft = r.left() + (picture_->isNull() ? 16 : picture_->width()) + 8;
+    painter->drawText(QRect(textLeft, r.top(), r.right() - textLeft + 1, r.height()),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data().toString());
+    if (option.state & QStyle::State_HasFocus) {
+      // A dotted focus rectangle round the current line.
+      painter->setPen(QPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text), 1,
+                           Qt::DotLine));
+      painter->drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    painter->restore();
+  }
+
+private:
+  const QImage* picture_;
+};
+
+QFrame* MakeLine(QWidget* parent, int x, int y, int width) {
+  auto* line = new QFrame(parent);
+  line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  line->setLineWidth(1);
+  line->setGeometry(x, y, width, 2);
+  return line;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y) {
+  auto* label = new QLabel(text, parent);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+TCorelButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, int width) {
+  auto* button = new TCorelButton(caption, parent);
+  button->setGeometry(x, y, width, 23);
+  return button;
+}
+
+}  // namespace
+
+TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Search"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setFont(DialogFont());
+  setFixedSize(337, 385);
+
+  MainPanel = new TJPanelTexture(this);
+  MainPanel->setGeometry(0, 0, 337, 385);
+  MainPanel->setFrameStyle(QFrame::NoFrame);
+  MainPanel->setJStyleTexture(TJPanelTextureStyle::txTile);
+  MainPanel->setJTransparent(false);
+
+  SearchBorderBevel = new QFrame(MainPanel);
+  SearchBorderBevel->setFrameStyle(QFrame::Box | QFrame::Raised);
+  SearchBorderBevel->setLineWidth(1);
+  SearchBorderBevel->setGeometry(8, 8, 233, 145);
+
+  SearchLabel = MakeLabel(MainPanel, QStringLiteral("&Search Text"), 16, 16);
+  SearchCombo = new TAutoComboBox(MainPanel);
+  SearchCombo->setGeometry(16, 32, 217, 21);
+  SearchCombo->Complete = true;
+  SearchCombo->MinLengthComplete = 0;
+  SearchLabel->setBuddy(SearchCombo);
+  SearchBevel = MakeLine(MainPanel, 16, 65, 217);
+
+  ContentsLabel = MakeLabel(MainPanel, QStringLiteral("&Contained In :"), 16, 78);
+  ChapterCombo = new QComboBox(MainPanel);
+  ChapterCombo->setGeometry(16, 94, 217, 21);
+  ChapterCombo->setMaxVisibleItems(12);
+  for (const auto& name : lumivra::ChapterScopeNames()) ChapterCombo->addItem(FromCp1252(name));
+  ChapterCombo->setEnabled(false);
+  ContentsLabel->setBuddy(ChapterCombo);
+
+  IncludeAllCheck = new QCheckBox(MainPanel);
+  IncludeAllCheck->setGeometry(16, 120, 15, 17);
+  IncludeAllCheck->setChecked(true);
+  IncludeLabel = new ClickLabel(QStringLiteral("Include &All Chapters."), MainPanel, [this] { IncludeLabelClick(); });
+  IncludeLabel->move(33, 121);
+  IncludeLabel->adjustSize();
+  IncludeLabel->setBuddy(IncludeAllCheck);
+
+  FindBtn = MakeButton(MainPanel, QStringLiteral("&Find Now"), 248, 8, 81);
+  ResetStopBtn = MakeButton(MainPanel, QStringLiteral("Re&set"), 248, 40, 81);
+  CancelBtn = MakeButton(MainPanel, QStringLiteral("&Cancel"), 248, 72, 81);
+
+  MiddleSepBevel = MakeLine(MainPanel, 8, 160, 321);
+  ResultsLabel = MakeLabel(MainPanel, QStringLiteral("Found : None."), 9, 168);
+  ResultsLabel->resize(200, ResultsLabel->height());
+  ResultsLabel->setEnabled(false);
+
+  BitImage = LoadBitImage();
+  ResultList = new QListWidget(MainPanel);
+  ResultList->setGeometry(8, 184, 321, 153);
+  ResultList->setUniformItemSizes(true);
+  ResultList->setSelectionMode(QAbstractItemView::SingleSelection);
+  ResultList->setItemDelegate(new ResultLineDelegate(&BitImage, ResultList));
+  ResultList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  BottomSepBevel = MakeLine(MainPanel, 8, 344, 321);
+  ReportBtn = MakeButton(MainPanel, QStringLiteral("&Report"), 94, 355, 75);
+  ViewBtn = MakeButton(MainPanel, QStringLiteral("&View"), 174, 355, 75);
+  GotoBtn = MakeButton(MainPanel, QStringLiteral("&Goto"), 254, 355, 75);
+  SetResultButtons(false);
+
+  setTabOrder(SearchCombo, FindBtn);
+  setTabOrder(FindBtn, ResetStopBtn);
+  setTabOrder(ResetStopBtn, CancelBtn);
+  setTabOrder(CancelBtn, IncludeAllCheck);
+  setTabOrder(IncludeAllCheck, ResultList);
+  setTabOrder(ResultList, GotoBtn);
+  setTabOrder(GotoBtn, ViewBtn);
+  setTabOrder(ViewBtn, ReportBtn);
+  setTabOrder(ReportBtn, ChapterCombo);
+
+  connect(FindBtn, &QPushButton::clicked, this, [this] { FindBtnClick(); });
+  connect(ResetStopBtn, &QPushButton::clicked, this, [this] { ResetStopBtnClick(); });
+  connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
+  connect(IncludeAllCheck, &QCheckBox::toggled, this, [this] { IncludeAllCheckClick(); });
+  connect(ResultList, &QListWidget::itemDoubleClicked, this, [this] { ResultListDblClick(); });
+  connect(ViewBtn, &QPushButton::clicked, this, [this] { ViewBtnClick(); });
+  connect(ReportBtn, &QPushButton::clicked, this, [this] { ReportBtnClick(); });
+  connect(GotoBtn, &QPushButton::clicked, this, [this] { GotoBtnClick(); });
+  SearchCombo->OnKeyPress = [this](TAutoComboBox*, char key) {
+    if (key != '\r') return false;
+    FindBtn->setFocus();
+    FindBtnClick();
+    return true;
+  };
+
+  ChapterCombo->setCurrentIndex(0);
+}
+
+TSearchDlg::~TSearchDlg() = default;
+
+void TSearchDlg::Execute(const lumivra::PeResourceFile* translation, const QImage& wallpaper,
+                         const TLocateVerse& locateVerse) {
+  if (!translation) return;
+  SetWallpaper(wallpaper);
+  SetTranslationLibrary(translation);
+  exec();
+  if (gotoChosen_ && locateVerse) locateVerse(chosenChapter_, chosenVerseRef_);
+}
+
+void TSearchDlg::SetWallpaper(const QImage& wallpaper) { MainPanel->setJTexture(wallpaper); }
+
+int TSearchDlg::SelectedResult() const {
+  const auto items = ResultList->selectedItems();
+  return items.isEmpty() ? -1 : ResultList->row(items.first());
+}
+
+std::string TSearchDlg::SearchText() const { return ToCp1252(SearchCombo->currentText()); }
+
+void TSearchDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  gotoChosen_ = false;
+  closingByCancel_ = false;
+  if (const QScreen* s = screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(s->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  SearchCombo->setFocus();
+}
+
+void TSearchDlg::FindBtnClick() {
+  const std::string text = lumivra::Trim(SearchText());
+  if (text.empty()) {
+    SearchCombo->setEditText(QString());
+    SearchCombo->setFocus();
+    return;
+  }
+  const std::string upper = lumivra::UpperCaseAscii(text);
+  bool known = false;
+  for (int i = 0; i < SearchCombo->count() && !known; ++i)
+    known = lumivra::UpperCaseAscii(ToCp1252(SearchCombo->itemText(i))) == upper;
+  if (!known) {
+    // Adding an item must not replace what the box shows.
+    const QString shown = SearchCombo->currentText();
+    SearchCombo->addItem(FromCp1252(text));
+    if (SearchCombo->currentText() != shown) SearchCombo->setEditText(shown);
+  }
+  RunSearch(text);
+}
+
+void TSearchDlg::SetResultButtons(bool enabled) {
+  GotoBtn->setEnabled(enabled);
+  ViewBtn->setEnabled(enabled);
+  ReportBtn->setEnabled(enabled);
+}
+
+void TSearchDlg::RunSearch(const std::string& text) {
+  const unsigned generation = ++searchGeneration_;
+  gotoChosen_ = false;
+  stopRequested_ = false;
+  search_.ClearFoundPositions();
+  ResultList->clear();
+  SetResultButtons(false);
+  search_.MatchVerses(lumivra::UpperCaseAscii(text), std::max(0, ChapterCombo->currentIndex()));
+  const std::vector<int>& found = search_.FoundPositions();
+  if (found.empty()) {
+    ResultList->setEnabled(false);
+    ResultsLabel->setEnabled(false);
+    ResultsLabel->setText(QStringLiteral("Found : 0."));
+    SearchCombo->setFocus();
+    return;
+  }
+  ResultsLabel->setEnabled(true);
+  ResultsLabel->setText(QStringLiteral("Found : %1.").arg(found.size()));
+
+  ++fillDepth_;
+  // A Reset or a newer search during any of these yields replaces this fill's
+  // results: it then ends at once, leaving the list to its successor.
+  auto replaced = [&] { return generation != searchGeneration_; };
+  QApplication::processEvents();
+  bool completed = !replaced();
+  for (size_t k = 0; completed && k < found.size(); ++k) {
+    ResultList->addItem(FromCp1252(search_.RecordResultLine(found[k])));
+    QApplication::processEvents();
+    if (replaced() || stopRequested_) completed = false;
+  }
+  if (completed) {
+    ResultList->setEnabled(true);
+    SetResultButtons(true);
+  }
+  if (--fillDepth_ == 0 && pendingClose_) {
+    const int result = *pendingClose_;
+    pendingClose_.reset();
+    QDialog::done(result);
+  }
+}
+
+void TSearchDlg::ResetStopBtnClick() {
+  gotoChosen_ = false;
+  stopRequested_ = true;
+  ++searchGeneration_;
+  search_.ClearFoundPositions();
+  ResultList->clear();
+  SetResultButtons(false);
+  ResultList->setEnabled(false);
+  ResultsLabel->setEnabled(false);
+  ResultsLabel->setText(QStringLiteral("Found : None."));
+  IncludeAllCheck->setChecked(true);
+  SearchCombo->setEditText(QString());
+  SearchCombo->setFocus();
+}
+
+void TSearchDlg::CancelBtnClick() {
+  stopRequested_ = true;
+  closingByCancel_ = true;
+  reject();
+}
+
+void TSearchDlg::done(int result) {
+  // The close box and Escape wait for a running fill to finish; Cancel and
+  // Goto close at once.
+  if (fillDepth_ > 0 && !closingByCancel_) {
+    pendingClose_ = result;
+    return;
+  }
+  closingByCancel_ = false;
+  QDialog::done(result);
+}
+
+void TSearchDlg::IncludeAllCheckClick() {
+  const bool all = IncludeAllCheck->isChecked();
+  ChapterCombo->setEnabled(!all);
+  if (all) ChapterCombo->setCurrentIndex(0);
+}
+
+void TSearchDlg::IncludeLabelClick() { IncludeAllCheck->setChecked(!IncludeAllCheck->isChecked()); }
+
+void TSearchDlg::ResultListDblClick() { ViewBtnClick(); }
+
+void TSearchDlg::ViewBtnClick() {
+  if (SelectedResult() < 0) return;
+  if (ViewHandler) ViewHandler(*this);
+}
+
+void TSearchDlg::ReportBtnClick() {
+  if (ReportHandler) ReportHandler(*this);
+}
+
+void TSearchDlg::GotoBtnClick() {
+  const int selected = SelectedResult();
+  const auto& found = search_.FoundPositions();
+  if (selected < 0 || selected >= static_cast<int>(found.size())) return;
+  const int position = found[selected];
+  chosenVerseRef_ = search_.RecordVerseRef(position);
+  chosenChapter_ = search_.RecordChapter(position);
+  gotoChosen_ = true;
+  closingByCancel_ = true;  // closes at once
+  accept();
+}

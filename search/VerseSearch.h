@@ -1,0 +1,70 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "StringList.h"
+
+namespace lumivra {
+
+class PeResourceFile;
+
+inline constexpr char kRecordSeparator = '|';
+
+// Upper-cases the letters "a" to "z" only; every other byte stays.
+std::string UpperCaseAscii(std::string text);
+
+// The pattern a search text gives: trimmed, then upper-cased ("a" to "z").
+std::string SearchPattern(const std::string& text);
+
+// Whether `upperPattern` occurs in `record` once the record's "a" to "z" are
+// upper-cased. An empty pattern occurs everywhere.
+bool RecordContains(const std::string& record, const std::string& upperPattern);
+
+// "Surah/Chapter 002 - Al-Baqarah. Ayat/Verse : 255."
+std::string SearchResultLine(int chapter, const std::string& verse);
+
+// The translation as one record per verse ("chapter|verse|text", chapters 1
+// to 114 in order) and the positions of the last search's hits.
+class VerseSearch {
+public:
+  // Records the translation file and builds the records the first time; any
+  // later hand-over is ignored. Throws ContentError when a chapter resource
+  // is missing: the records read so far stay and the file stays recorded.
+  void SetTranslationLibrary(const PeResourceFile* library);
+  bool HasTranslationLibrary() const { return library_ != nullptr; }
+
+  // Reads ETR1 … ETR114 from the recorded file into the records.
+  void BuildVerseRecords();
+
+  // Appends the position of every record in `scope` (0 all chapters, n chapter
+  // n) that contains `upperPattern` (already trimmed and upper-cased).
+  void MatchVerses(const std::string& upperPattern, int scope);
+  void ClearFoundPositions() { found_.clear(); }
+
+  const StringList& VerseRecords() const { return records_; }
+  const std::vector<int>& FoundPositions() const { return found_; }
+
+  // Readers of the record at `position`; ContentError "List index out of
+  // bounds (n)" outside the records.
+  int RecordChapter(int position) const;
+  std::string RecordVerse(int position) const;
+  std::string RecordText(int position) const;
+  // "chapter:verse", the verse label of the chapter page.
+  std::string RecordVerseRef(int position) const;
+  std::string RecordResultLine(int position) const;
+
+  // How often the translation file was read (tests: it is read once).
+  int BuildCount() const { return builds_; }
+
+private:
+  const std::string& Record(int position) const;
+
+  const PeResourceFile* library_ = nullptr;
+  StringList records_;
+  std::vector<uint8_t> chapters_;  // field 1 of each record, for the scope test
+  std::vector<int> found_;
+  int builds_ = 0;
+};
+
+}  // namespace lumivra
