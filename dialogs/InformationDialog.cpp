@@ -6,9 +6,11 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include "BrowserDocument.h"
+#include "BrowserProfile.h"
 #include "ContentStore.h"
 #include "CorelButton.h"
 #include "DialogFont.h"
@@ -38,6 +40,7 @@ TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   ContainerPanel_->setGeometry(8, 8, 561, 329);
 
   InfoWebBrowser_ = new QWebEngineView(ContainerPanel_);
+  InfoWebBrowser_->setPage(new QWebEnginePage(ReaderBrowserProfile(), InfoWebBrowser_));
   InfoWebBrowser_->setObjectName("InfoWebBrowser");
   InfoWebBrowser_->setGeometry(2, 2, 557, 325);
 

@@ -1,0 +1,61 @@
+#include "SearchPageWindow.h"
+
+#include <QApplication>
+#include <QListWidget>
+
+#include "InformationDialog.h"
+#include "MessageBoxes.h"
+#include "SearchDialog.h"
+#include "SearchPages.h"
+#include "VerseSearch.h"
+
+namespace {
+
+void ShowPage(TInformationDlg& info, const std::string& page, const QString& caption) {
+  info.WritePage(page);
+  info.ShowModal(caption);
+  QApplication::processEvents();
+}
+
+}  // namespace
+
+bool ShowSearchViewPage(TInformationDlg& info, const lumivra::VerseSearch& search, int selected,
+                        const std::string& searchBoxText) {
+  const auto& found = search.FoundPositions();
+  if (selected < 0 || static_cast<size_t>(selected) >= found.size()) return false;
+  const int position = found[static_cast<size_t>(selected)];
+  const auto& records = search.VerseRecords();
+  if (position < 0 || static_cast<size_t>(position) >= records.size()) return false;
+  const std::string body =
+      lumivra::BuildSearchViewBody(records[static_cast<size_t>(position)], searchBoxText);
+  ShowPage(info, lumivra::SearchPageHtml(body), "Search View");
+  return true;
+}
+
+bool ShowSearchReportPage(TInformationDlg& info, const lumivra::VerseSearch& search,
+                          int resultLines, const std::string& searchBoxText,
+                          MessageBoxes& boxes, QWidget* parent) {
+  if (resultLines <= 0) return false;
+  const auto& found = search.FoundPositions();
+  if (lumivra::ReportNeedsConfirmation(found.size())) {
+    const auto answer = boxes.Show(QMessageBox::Question, "Confirm",
+                                   QString::fromLatin1(lumivra::kReportConfirmText),
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton,
+                                   parent);
+    if (answer == QMessageBox::No) return false;
+  }
+  const std::string body =
+      lumivra::BuildSearchReportBody(search.VerseRecords(), found, searchBoxText);
+  ShowPage(info, lumivra::SearchPageHtml(body), "Search Report");
+  return true;
+}
+
+void ConnectSearchPages(TSearchDlg& searchDlg, TInformationDlg& info, MessageBoxes& boxes) {
+  searchDlg.ViewHandler = [&info](TSearchDlg& dlg) {
+    ShowSearchViewPage(info, dlg.Search(), dlg.SelectedResult(), dlg.SearchText());
+  };
+  searchDlg.ReportHandler = [&info, &boxes](TSearchDlg& dlg) {
+    ShowSearchReportPage(info, dlg.Search(), dlg.ResultList->count(), dlg.SearchText(), boxes,
+                         &dlg);
+  };
+}
