@@ -27,6 +27,14 @@ const std::vector<Command>& AllCommands() {
        "book, 1 to 112 for a chapter, 11314 for chapters 113 and 114 (they share one text).\n"
        "Reads SIRef32.dll in the current folder.",
        RunInfo},
+      {"view", "TEXT INDEX [SCOPE]",
+       "Searches the translation for TEXT as the search dialog does (SCOPE 0 or absent: all\n"
+       "chapters, 1 to 114: that chapter) and writes the search view page of result INDEX,\n"
+       "counting from 0. Reads ETRRef32.dll in the current folder.",
+       RunView},
+      {"report", "TEXT [SCOPE]",
+       "Searches as view does and writes the search report page of every hit.",
+       RunReport},
   };
   return commands;
 }

@@ -35,5 +35,7 @@ int RunPage(const Args& args);
 int RunResource(const Args& args);
 int RunPack(const Args& args);
 int RunInfo(const Args& args);
+int RunView(const Args& args);
+int RunReport(const Args& args);
 
 }  // namespace lumivra::tool

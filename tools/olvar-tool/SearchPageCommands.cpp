@@ -1,0 +1,70 @@
+#include "Commands.h"
+#include "IntConvert.h"
+#include "SearchPages.h"
+#include "VerseSearch.h"
+
+namespace lumivra::tool {
+
+namespace {
+
+// Runs the search the dialog runs for TEXT in SCOPE; returns 0 with `search`
+// filled, or the exit code of a refusal.
+int RunSearchFor(const std::string& text, const std::string* scopeText, ContentStore& store,
+                 VerseSearch& search) {
+  int scope = 0;
+  if (scopeText != nullptr) {
+    const auto parsed = ParseInt(*scopeText);
+    if (!parsed || *parsed < 0 || *parsed > 114)
+      return Fail("bad scope \"" + *scopeText + "\": use 0 (all chapters) or a chapter 1 to 114");
+    scope = *parsed;
+  }
+  const std::string pattern = SearchPattern(text);
+  if (pattern.empty()) return Fail("the search text is empty");
+
+  StderrWarnings warnings;
+  store.CheckCoreFiles(warnings);
+  if (store.TranslationLibrary() == nullptr)
+    return Fail("the translation core file ETRRef32.dll is not available here");
+  search.SetTranslationLibrary(store.TranslationLibrary());
+  search.MatchVerses(pattern, scope);
+  return 0;
+}
+
+}  // namespace
+
+// The view page of result INDEX (from 0), as the reader writes it into the
+// information window.
+int RunView(const Args& args) {
+  if (args.size() != 2 && args.size() != 3)
+    return Fail("usage: olvar-tool view TEXT INDEX [SCOPE]");
+  const auto index = ParseInt(args[1]);
+  if (!index || *index < 0) return Fail("bad result index \"" + args[1] + "\": counting from 0");
+  ContentStore store(".");
+  VerseSearch search;
+  if (int rc = RunSearchFor(args[0], args.size() == 3 ? &args[2] : nullptr, store, search))
+    return rc;
+  const auto& found = search.FoundPositions();
+  if (static_cast<size_t>(*index) >= found.size())
+    return Fail("no result " + args[1] + ": the search found " + std::to_string(found.size()) +
+                (found.size() == 1 ? " verse" : " verses"));
+  const std::string& record =
+      search.VerseRecords()[static_cast<size_t>(found[static_cast<size_t>(*index)])];
+  WriteOut(SearchPageHtml(BuildSearchViewBody(record, args[0])));
+  return 0;
+}
+
+// The report page of every hit.
+int RunReport(const Args& args) {
+  if (args.size() != 1 && args.size() != 2) return Fail("usage: olvar-tool report TEXT [SCOPE]");
+  ContentStore store(".");
+  VerseSearch search;
+  if (int rc = RunSearchFor(args[0], args.size() == 2 ? &args[1] : nullptr, store, search))
+    return rc;
+  if (search.FoundPositions().empty())
+    return Fail("the search found no verse, so there is no report");
+  WriteOut(SearchPageHtml(
+      BuildSearchReportBody(search.VerseRecords(), search.FoundPositions(), args[0])));
+  return 0;
+}
+
+}  // namespace lumivra::tool
