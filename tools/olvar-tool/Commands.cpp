@@ -35,6 +35,11 @@ const std::vector<Command>& AllCommands() {
       {"report", "TEXT [SCOPE]",
        "Searches as view does and writes the search report page of every hit.",
        RunReport},
+      {"search", "TEXT [SCOPE]",
+       "Searches the translation for TEXT as the search dialog does (SCOPE 0 or absent: all\n"
+       "chapters, 1 to 114: that chapter) and prints \"Found : N.\", then each result line as\n"
+       "the dialog's list shows it, in Windows-1252. Reads ETRRef32.dll in the current folder.",
+       RunSearch},
   };
   return commands;
 }

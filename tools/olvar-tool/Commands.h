@@ -37,5 +37,6 @@ int RunPack(const Args& args);
 int RunInfo(const Args& args);
 int RunView(const Args& args);
 int RunReport(const Args& args);
+int RunSearch(const Args& args);
 
 }  // namespace lumivra::tool

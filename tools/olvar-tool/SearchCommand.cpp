@@ -1,0 +1,46 @@
+#include "Commands.h"
+#include "ContentError.h"
+#include "Cp1252.h"
+#include "IntConvert.h"
+#include "PeResourceFile.h"
+#include "VerseSearch.h"
+
+namespace lumivra::tool {
+
+// The search of the search dialog: TEXT trimmed and upper-cased, SCOPE the
+// index of the scope list (0 all chapters, n chapter n). Prints the count
+// line, then the result lines as the list shows them.
+int RunSearch(const Args& args) {
+  if (args.empty() || args.size() > 2) return Fail("usage: olvar-tool search TEXT [SCOPE]");
+  // Text from a terminal is UTF-8; bytes that are not are taken as Windows-1252.
+  const std::string text = Utf8ToCp1252(args[0]).value_or(args[0]);
+  const std::string pattern = SearchPattern(text);
+  if (pattern.empty()) return Fail("the search text is blank: nothing to search for");
+  int scope = 0;
+  if (args.size() == 2) {
+    const auto parsed = ParseInt(args[1]);
+    if (!parsed || *parsed < 0 || *parsed > 114)
+      return Fail("bad scope \"" + args[1] + "\": use 0 (all chapters) or a chapter 1 to 114");
+    scope = *parsed;
+  }
+
+  std::string error;
+  const auto translation = PeResourceFile::Open(kTranslationFile, &error);
+  if (!translation) return Fail(std::string("cannot read the translation core file ") + kTranslationFile + ": " + error);
+  VerseSearch search;
+  try {
+    search.SetTranslationLibrary(translation.get());
+  } catch (const ContentError& e) {
+    return Fail(std::string(kTranslationFile) + ": " + e.what());
+  }
+  search.MatchVerses(pattern, scope);
+
+  const auto& found = search.FoundPositions();
+  std::string out = "Found : " + std::to_string(found.size()) + ".\n";
+  out.reserve(out.size() + found.size() * 56);
+  for (int position : found) out.append(search.RecordResultLine(position)).append(1, '\n');
+  WriteOut(out);
+  return 0;
+}
+
+}  // namespace lumivra::tool
