@@ -42,7 +42,7 @@ void Heading(StringList& out, const std::string& title, const std::string& arabi
   out.push_back("<tr><td valign=\"bottom\"><font class=\"f1\"><b>" + title +
                 "</b></font></td><td align=\"right\" valign=\"bottom\"><font class=\"a2\">" + arabic +
                 "</font></td></tr>");
-  out.push_back("<tr><td class=\"sp\" colspan=\"2\"></td></tr>");
+  out.push_back("<tr><td class=\"sp\" colspan=\"2\" style=\"padding:0; height:1px\"></td></tr>");
   out.push_back("</table>");
 }
 
@@ -50,9 +50,11 @@ void BeginRows(StringList& out) {
   out.push_back("<table class=\"t1\" cellspacing=\"0\" cellpadding=\"3\">");
 }
 
-void Section(StringList& out, const std::string& title) {
-  out.push_back("<tr><td colspan=\"2\"><br><font class=\"f3\"><b>" + title + "</b></font></td></tr>");
-  out.push_back("<tr><td class=\"spi\" colspan=\"2\"></td></tr>");
+// A titled group of rows; `gap` leaves a blank line above it.
+void Section(StringList& out, const std::string& title, bool gap = true) {
+  out.push_back(std::string("<tr><td colspan=\"2\">") + (gap ? "<br>" : "") + "<font class=\"f3\"><b>" + title +
+                "</b></font></td></tr>");
+  out.push_back("<tr><td class=\"spi\" colspan=\"2\" style=\"padding:0; height:1px\"></td></tr>");
 }
 
 void Row(StringList& out, const std::string& label, const std::string& value) {
@@ -86,8 +88,8 @@ std::string LengthRank(const std::vector<SourceChapter>& chapters, int n) {
   if (shorter == 0 && same == 0) return "the shortest chapter of the book";
   if (shorter == 0) return "one of the " + Num(same + 1) + " shortest chapters of the book";
   if (longer == 0) return "one of the " + Num(same + 1) + " longest chapters of the book";
-  std::string text = "the " + Ordinal(static_cast<int>(longer + 1)) + " longest of the " + total + " chapters";
-  if (same > 0) text += ", level with " + Plural(same, "other chapter", "other chapters");
+  std::string text = Ordinal(static_cast<int>(longer + 1)) + " of the " + total + " chapters by length";
+  if (same > 0) text += ", a place it shares with " + Plural(same, "other", "others");
   return text;
 }
 
@@ -171,7 +173,7 @@ std::string BuildBookInfo(const std::vector<SourceChapter>& chapters) {
                      " verses (ayat) in all. The chapters stand in a fixed order that is not the order "
                      "of their revelation; broadly, the long chapters come first and the short ones last.");
   BeginRows(out);
-  Section(out, "The book in numbers");
+  Section(out, "The book in numbers", false);
   Row(out, "Chapters", Num(chapters.size()));
   Row(out, "Verses", Num(verses));
   Row(out, "Meccan chapters", Num(meccan) + ", with " + Plural(meccanVerses, "verse", "verses"));
@@ -186,7 +188,7 @@ std::string BuildBookInfo(const std::vector<SourceChapter>& chapters) {
                  "after it, at Medina. The information page of each chapter gives its name and meaning, "
                  "its period, its number of verses and its place in the book.");
   BeginRows(out);
-  Section(out, "About this edition");
+  Section(out, "About this edition", false);
   Row(out, "Arabic text", "the Uthmani script, from The Noble Qur'an Encyclopedia");
   Row(out, "English translation", "Saheeh International, by way of Tanzil");
   Row(out, "Transliteration", "from Tanzil");
