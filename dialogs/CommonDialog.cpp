@@ -75,7 +75,7 @@ TCommonDlg::TCommonDlg(QWidget* parent)
       ProductLabel(MakeLabel(MainPanel, QStringLiteral("Lumivra"), 64, 6)),
       VersionLabel(MakeLabel(MainPanel, QStringLiteral("Version 3.0  (Build 3.49)"), 64, 22)),
       NoticeLabel(MakeLabel(MainPanel,
-                            QStringLiteral("Copyright \u00A9 %1. All rights reserved.")
+                            QStringLiteral("Copyright \u00A9 %1.")
                                 .arg(QString::fromUtf8(lumivra::kMakerName)),
                             64, 38)),
       SepBevel(MakeBevel(MainPanel, 53, false)),
