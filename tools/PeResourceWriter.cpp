@@ -77,6 +77,8 @@ void PeResourceWriter::Add(uint16_t type, const std::string& name, std::string b
   if (type == 0) throw std::invalid_argument("resource type 0 is not a resource type");
   if (name.empty()) throw std::invalid_argument("a resource name may not be empty");
   if (name.size() > 0xFFFF) throw std::invalid_argument("resource name too long");
+  // The loader reads a name "#123" as the integer id 123.
+  if (name[0] == '#') throw std::invalid_argument("resource name \"" + name + "\" would be read as an id");
   std::u16string upper;
   upper.reserve(name.size());
   for (char c : name) {

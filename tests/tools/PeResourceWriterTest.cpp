@@ -198,6 +198,7 @@ TEST(PeResourceWriter, RefusesNamesTheFormatOrTheLoaderCannotTell) {
   EXPECT_THROW(writer.Add(0, "X", ""), std::invalid_argument);
   EXPECT_THROW(writer.Add(23, "", ""), std::invalid_argument);
   EXPECT_THROW(writer.Add(23, "TWO WORDS", ""), std::invalid_argument);
+  EXPECT_THROW(writer.Add(23, "#12", ""), std::invalid_argument);
   EXPECT_THROW(writer.Add(23, "Al-F\xE2tihah", ""), std::invalid_argument);
   EXPECT_THROW(writer.Add(23, std::string("A\0B", 3), ""), std::invalid_argument);
   EXPECT_EQ(writer.Count(), 2u);
