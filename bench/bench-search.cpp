@@ -1,0 +1,71 @@
+// The verse records and the search over them, run beside the core files.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "PeResourceFile.h"
+#include "VerseSearch.h"
+
+namespace {
+
+const lumivra::PeResourceFile& Translation() {
+  static const std::unique_ptr<lumivra::PeResourceFile> file = [] {
+    auto f = lumivra::PeResourceFile::Open("ETRRef32.dll");
+    if (!f) {
+      std::fprintf(stderr, "bench-search: run it where ETRRef32.dll is\n");
+      std::exit(1);
+    }
+    return f;
+  }();
+  return *file;
+}
+
+lumivra::VerseSearch& Records() {
+  static lumivra::VerseSearch search = [] {
+    lumivra::VerseSearch s;
+    s.SetTranslationLibrary(&Translation());
+    return s;
+  }();
+  return search;
+}
+
+// All 114 chapter resources read into one record per verse.
+void BM_BuildVerseRecords(benchmark::State& state) {
+  const auto& file = Translation();
+  size_t records = 0;
+  for (auto _ : state) {
+    lumivra::VerseSearch search;
+    search.SetTranslationLibrary(&file);
+    records = search.VerseRecords().size();
+    benchmark::DoNotOptimize(records);
+  }
+  state.counters["records"] = static_cast<double>(records);
+}
+BENCHMARK(BM_BuildVerseRecords)->Unit(benchmark::kMillisecond);
+
+void Search(benchmark::State& state, const char* text, int scope) {
+  auto& search = Records();
+  const std::string pattern = lumivra::SearchPattern(text);
+  for (auto _ : state) {
+    search.ClearFoundPositions();
+    search.MatchVerses(pattern, scope);
+    benchmark::DoNotOptimize(search.FoundPositions().data());
+  }
+  state.counters["hits"] = static_cast<double>(search.FoundPositions().size());
+  state.counters["verses"] = static_cast<double>(search.VerseRecords().size());
+}
+
+void BM_SearchCommonWord(benchmark::State& state) { Search(state, "the", 0); }
+BENCHMARK(BM_SearchCommonWord)->Unit(benchmark::kMicrosecond);
+
+void BM_SearchRareWord(benchmark::State& state) { Search(state, "camel", 0); }
+BENCHMARK(BM_SearchRareWord)->Unit(benchmark::kMicrosecond);
+
+void BM_SearchPhraseInOneChapter(benchmark::State& state) { Search(state, "the day", 2); }
+BENCHMARK(BM_SearchPhraseInOneChapter)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
