@@ -174,8 +174,7 @@ void TMainForm::CreateMainPanel() {
   MainPanel->move(kMainPanelLeft, kMainPanelTop);
 
   auto* layout = new QHBoxLayout(MainPanel);
-  const int frame = MainPanel->frameWidth();
-  layout->setContentsMargins(frame, frame, frame, frame);
+  layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
 
   TreeView = new QTreeWidget(MainPanel);

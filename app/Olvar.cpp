@@ -4,18 +4,13 @@
 #include <QApplication>
 
 #include "Main.h"
-#if __has_include("ResSchemeHandler.h")
 #include "Fonts.h"
 #include "ResSchemeHandler.h"
-#define LUMIVRA_HAVE_RES 1
-#endif
 
 int main(int argc, char** argv) {
-#ifdef LUMIVRA_HAVE_RES
   ConfigureFonts();
   // Custom schemes must be known before the browser engine starts.
   RegisterResScheme();
-#endif
   // The browser engine refuses its sandbox when run as root; only then is it
   // switched off.
   if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
