@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
@@ -13,26 +16,35 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <exception>
 
 #include "Artwork.h"
+#include "BookmarkActions.h"
+#include "Bookmarks.h"
 #include "BrowserDocument.h"
 #include "BrowserProfile.h"
 #include "ButtonLayout.h"
 #include "ChapterCatalogue.h"
 #include "ChapterPageBuilder.h"
+#include "CommonDialog.h"
 #include "ContentError.h"
 #include "Cp1252.h"
+#include "DisplayOption.h"
 #include "IEDocHostUIHandler.h"
 #include "Maker.h"
 #include "MessageBoxes.h"
 #include "NodeKey.h"
+#include "Settings.h"
+#include "SettingsClock.h"
+#include "SettingsFile.h"
 #include "Splitter.h"
 #include "TepSchemeButton.h"
 #include "TepSchemePanel.h"
 #include "TextLines.h"
+#include "Wallpaper.h"
 
 using lumivra::ContentError;
 using lumivra::StringList;
@@ -322,6 +334,43 @@ void TMainForm::CreateMenu() {
 }
 
 // ---------------------------------------------------------------------------
+// Settings, bookmarks and the small dialog
+
+namespace {
+
+std::string ToCp1252(const QString& text) {
+  return lumivra::Utf8ToCp1252(text.toStdString()).value_or(std::string());
+}
+
+TBookmarkActions BookmarkActionsOf(const TMainForm& form) {
+  TBookmarkActions actions;
+  actions.separator = form.N3;
+  actions.deleteItem = form.DeleteBookmarks;
+  for (size_t i = 0; i < form.B.size(); ++i) actions.items[i] = form.B[i];
+  for (size_t i = 0; i < form.C.size(); ++i) actions.items[form.B.size() + i] = form.C[i];
+  return actions;
+}
+
+// Rebuilds the bookmark items from the window's list.
+void RefreshBookmarkMenu(TMainForm& form) {
+  const TBookmarkActions actions = BookmarkActionsOf(form);
+  lumivra::BookmarkMenuModel menu = ReadBookmarkMenu(actions);
+  lumivra::RefreshBookmarkMenu(menu, form.BookmarkList);
+  ApplyBookmarkMenu(menu, actions);
+}
+
+// Every command's dialog wears the current theme's wallpaper and reports
+// its failures through the window.
+void PrepareCommonDialog(TMainForm& form, TCommonDlg& dlg) {
+  dlg.SetTexture(CurrentWallpaper());
+  dlg.ErrorReport = [&form](const QString& text) {
+    form.ShowApplicationError(lumivra::Utf8ToCp1252(text.toStdString()).value_or(text.toStdString()));
+  };
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
 // Creation, layout, destruction
 
 void TMainForm::FormCreate() {
@@ -380,9 +429,27 @@ void TMainForm::SplitterCanResize(int newSize, bool& accept) {
   accept = newSize >= 200 && newSize <= 400;
 }
 
-bool TMainForm::LoadSettings() { return false; }
+bool TMainForm::LoadSettings() {
+  const auto lines = lumivra::ReadSettingsFile(lumivra::kSettingsFileName);
+  if (!lines) return false;
+  const lumivra::SettingsReadResult read = lumivra::ReadSettingsLines(*lines, BookmarkList);
+  RefreshBookmarkMenu(*this);
+  ViewOption = read.viewOption;
+  ThemeType = read.themeType;
+  if (!read.valuesRead) DeleteBookmarks->setEnabled(false);
+  InitODefaultPage = read.initODefaultPage;
+  // The stored theme is applied by the theme code once it reads ThemeType.
+  return read.usable;
+}
 
-void TMainForm::SaveSettings() {}
+void TMainForm::SaveSettings() {
+  const lumivra::SettingsValues values{ViewOption, ThemeType, InitODefaultPage, BookmarkList};
+  try {
+    lumivra::WriteSettingsFile(lumivra::kSettingsFileName, values, SettingsTimestampNow());
+  } catch (const std::exception& error) {
+    ShowApplicationError(error.what());
+  }
+}
 
 // ---------------------------------------------------------------------------
 // The chapter tree
@@ -586,30 +653,122 @@ void TMainForm::InfoBtnClick() {}
 
 void TMainForm::miInformationClick() {}
 
-void TMainForm::GotoBtnClick() {}
+void TMainForm::GotoBtnClick() {
+  TCommonDlg dlg(this);
+  PrepareCommonDialog(*this, dlg);
+  dlg.SetMode(1);
+  dlg.exec();
+  if (!dlg.GotoAccepted()) return;
+  if (dlg.GotoVerseRef().empty()) {
+    // The page is built when the change notification arrives, loading shown.
+    ShowLoading = false;
+    SelectNode(NodeAtAbsolutePosition(dlg.GotoChapter() + 1));
+    ShowLoading = true;
+    return;
+  }
+  LocateVerse(dlg.GotoChapter(), dlg.GotoVerseRef());
+}
 
-void TMainForm::miGotoChapterVerseClick() {}
+void TMainForm::miGotoChapterVerseClick() { GotoBtnClick(); }
 
 void TMainForm::PrintBtnClick() {}
 
 void TMainForm::miPrintChapterClick() {}
 
-void TMainForm::DisplayOptionBtnClick() {}
+void TMainForm::DisplayOptionBtnClick() {
+  QStringList names;
+  for (const auto& name : lumivra::DisplayOptionNames(TransliterationAvailable())) names << FromCp1252(name);
+  TCommonDlg dlg(this);
+  PrepareCommonDialog(*this, dlg);
+  dlg.SetMode(2);
+  dlg.SetDisplayList(names);
+  dlg.SetDisplayName(FromCp1252(lumivra::DisplayOptionName(ViewOption)));
+  dlg.exec();
+  if (!dlg.DisplayChanged()) return;
+  ViewOption = lumivra::DisplayOptionFromName(ToCp1252(dlg.DisplayName()));
+  // An open chapter (or the home page) is shown again; the title page is not.
+  const QTreeWidgetItem* node = TreeView->currentItem();
+  if (node != nullptr && lumivra::GetKeyField(NodeKeyOf(node), '~', 2) != "0") ShowNodePage();
+}
 
-void TMainForm::miChangeDisplayOptionsClick() {}
+void TMainForm::miChangeDisplayOptionsClick() { DisplayOptionBtnClick(); }
 
-void TMainForm::HelpBtnClick() {}
+void TMainForm::HelpBtnClick() {
+  // Beside the settings file, in the working folder; without a viewer for it
+  // nothing happens.
+  const QString help = QDir::current().absoluteFilePath(QStringLiteral("Help.chm"));
+  if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
 
-void TMainForm::miApplicationHelpClick() {}
+void TMainForm::miApplicationHelpClick() { HelpBtnClick(); }
 
-void TMainForm::miCheckForUpdatesClick() {}
+void TMainForm::miCheckForUpdatesClick() {
+  QDesktopServices::openUrl(QUrl(QString::fromUtf8(lumivra::kMakerWebAddress)));
+}
 
-void TMainForm::miAboutClick() {}
+void TMainForm::miAboutClick() {
+  TCommonDlg dlg(this);
+  PrepareCommonDialog(*this, dlg);
+  dlg.SetMode(3);
+  dlg.exec();
+}
 
-void TMainForm::AddNewBookmarkClick() {}
+void TMainForm::AddNewBookmarkClick() {
+  TCommonDlg dlg(this);
+  PrepareCommonDialog(*this, dlg);
+  dlg.SetMode(1);
+  dlg.setWindowTitle(QStringLiteral("Add New Bookmark"));
+  dlg.exec();
+  if (!dlg.GotoAccepted()) return;
+  switch (lumivra::AddBookmark(BookmarkList, dlg.GotoVerseRef())) {
+    case lumivra::BookmarkAddResult::kNoVerse:
+      return;
+    case lumivra::BookmarkAddResult::kFull:
+      boxes_->Show(QMessageBox::Information, "Information", lumivra::kBookmarkLimitMessage);
+      return;
+    case lumivra::BookmarkAddResult::kDuplicate:
+      boxes_->Show(QMessageBox::Information, "Information", lumivra::kBookmarkPresentMessage);
+      return;
+    case lumivra::BookmarkAddResult::kAdded: {
+      const TBookmarkActions actions = BookmarkActionsOf(*this);
+      lumivra::BookmarkMenuModel menu = ReadBookmarkMenu(actions);
+      lumivra::ShowAddedBookmark(menu, BookmarkList);
+      ApplyBookmarkMenu(menu, actions);
+      return;
+    }
+  }
+}
 
-void TMainForm::DeleteBookmarksClick() {}
+void TMainForm::DeleteBookmarksClick() {
+  if (BookmarkList.empty()) return;
+  QStringList captions;
+  for (const auto& caption : lumivra::VisibleBookmarkCaptions(ReadBookmarkMenu(BookmarkActionsOf(*this))))
+    captions << FromCp1252(caption);
+  TCommonDlg dlg(this);
+  PrepareCommonDialog(*this, dlg);
+  dlg.SetMode(6);
+  dlg.SetBookmarkList(captions);
+  dlg.exec();
+  if (!dlg.DeleteAccepted()) return;
+  try {
+    lumivra::DeleteBookmark(BookmarkList, dlg.DeleteIndex());
+  } catch (const std::exception& error) {
+    ShowApplicationError(error.what());
+  }
+  RefreshBookmarkMenu(*this);
+}
 
-void TMainForm::GotoBookmark() {}
+void TMainForm::GotoBookmark() {
+  const auto* item = qobject_cast<const QAction*>(sender());
+  if (item == nullptr) return;
+  const int tag = item->data().toInt();
+  if (tag < 0 || static_cast<size_t>(tag) >= BookmarkList.size()) {
+    ShowApplicationError("List index out of bounds (" + std::to_string(tag) + ")");
+    return;
+  }
+  const auto target = lumivra::BookmarkLocation(BookmarkList[static_cast<size_t>(tag)]);
+  if (!target) return;
+  LocateVerse(target->chapter, target->text);
+}
 
 void TMainForm::miChangeThemeClick() {}

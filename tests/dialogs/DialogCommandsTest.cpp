@@ -1,0 +1,206 @@
+// The go-to, display option, help and about commands of the reader window.
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QUrl>
+
+#include "ContentStore.h"
+#include "CorelButton.h"
+#include "TepSchemeButton.h"
+#include "JPanelTexture.h"
+#include "Maker.h"
+#include "Wallpaper.h"
+#include "app/ReaderTestSupport.h"
+#include "support/DialogDriver.h"
+
+using namespace lumivra::testing;
+
+namespace {
+
+// Records the addresses handed to the desktop's default applications.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+public:
+  UrlRecorder() {
+    for (const char* scheme : {"file", "http", "https"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
+  }
+  ~UrlRecorder() override {
+    for (const char* scheme : {"file", "http", "https"}) QDesktopServices::unsetUrlHandler(scheme);
+  }
+  QList<QUrl> urls;
+public slots:
+  void Open(const QUrl& url) { urls << url; }
+};
+
+DialogDriver::Drive TypeAndEnter(const char* text) {
+  return [text](TCommonDlg& dlg) {
+    QTest::keyClicks(dlg.GotoEdit, text);
+    QTest::keyClick(dlg.GotoEdit, Qt::Key_Return);
+  };
+}
+
+DialogDriver::Drive Cancel() {
+  return [](TCommonDlg& dlg) { QTest::mouseClick(dlg.CloseBtn, Qt::LeftButton); };
+}
+
+class DialogCommandsTest : public ReaderTest {
+protected:
+  std::string SelectionText() { return Eval("window.getSelection().toString()"); }
+};
+
+}  // namespace
+
+TEST_F(DialogCommandsTest, GoToChapterAndVerseSelectsTheLabel) {
+  TMainForm& form = Open();
+  form.LocatePauseMs = 0;
+  EXPECT_EQ(form.miGotoChapterVerse->shortcut(), QKeySequence(Qt::Key_F8));
+  QString title;
+  QImage texture;
+  const int driven = DialogDriver::Run([&] { form.miGotoChapterVerse->trigger(); },
+                                       {[&](TCommonDlg& dlg) {
+                                         title = dlg.windowTitle();
+                                         texture = dlg.MainPanel->jTexture();
+                                         TypeAndEnter("7.86")(dlg);
+                                       }});
+  EXPECT_EQ(driven, 1);
+  EXPECT_EQ(title, "Goto Chapter/Verse");
+  EXPECT_EQ(texture, CurrentWallpaper());
+  EXPECT_EQ(CurrentKey(), "Olvar~7");
+  EXPECT_EQ(SelectionText(), "7:86");
+  EXPECT_TRUE(form.ShowLoading);
+
+  // The same chapter again: no rebuild, the page is searched again.
+  EXPECT_EQ(DialogDriver::Run([&] { form.GotoBtnClick(); }, {TypeAndEnter("7:2")}), 1);
+  EXPECT_EQ(SelectionText(), "7:2");
+  EXPECT_TRUE(boxes_.boxes.empty());
+}
+
+TEST_F(DialogCommandsTest, GoToChapterAloneAndCancel) {
+  TMainForm& form = Open();
+  form.LocatePauseMs = 0;
+  DialogDriver::Run([&] { form.GotoBtnClick(); }, {Cancel()});
+  EXPECT_EQ(CurrentKey(), "Olvar~0");
+
+  DialogDriver::Run([&] { form.GotoBtnClick(); }, {TypeAndEnter("114")});
+  EXPECT_TRUE(form.ShowLoading);
+  ASSERT_TRUE(WaitForPage());
+  EXPECT_EQ(CurrentKey(), "Olvar~114");
+  EXPECT_EQ(SelectionText(), "");
+
+  // Pasted text that is no number: the error report, and the dialog stays.
+  DialogDriver::Run([&] { form.GotoBtnClick(); }, {[](TCommonDlg& dlg) {
+                      dlg.GotoEdit->setText("q7");
+                      dlg.OKBtnClick();
+                      EXPECT_TRUE(dlg.isVisible());
+                      dlg.CloseBtnClick();
+                    }});
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_EQ(boxes_.boxes[0].icon, QMessageBox::Critical);
+  EXPECT_EQ(boxes_.boxes[0].title, "Lumivra");
+  EXPECT_EQ(boxes_.boxes[0].text, "'q7' is not a valid integer value.");
+  EXPECT_EQ(CurrentKey(), "Olvar~114");
+}
+
+TEST_F(DialogCommandsTest, DisplayOptionsWithoutTransliterationRebuildTheOpenChapter) {
+  TMainForm& form = Open({lumivra::kTransliterationFile});
+  EXPECT_EQ(form.miChangeDisplayOptions->shortcut(), QKeySequence(Qt::Key_F9));
+  ShowNode(3);
+  EXPECT_GT(EvalInt("document.querySelectorAll('font.a1,font.a2').length"), 0);
+
+  QStringList offered;
+  int selected = -2;
+  DialogDriver::Run([&] { form.miChangeDisplayOptions->trigger(); },
+                    {[&](TCommonDlg& dlg) {
+                      for (int i = 0; i < dlg.DisplayCombo->count(); ++i) offered << dlg.DisplayCombo->itemText(i);
+                      selected = dlg.DisplayCombo->currentIndex();
+                      dlg.DisplayCombo->setCurrentIndex(1);
+                      dlg.OKBtnClick();
+                    }});
+  EXPECT_EQ(offered, (QStringList{"Arabic & English Translation", "English Translation Only"}));
+  EXPECT_EQ(selected, 0);
+  EXPECT_EQ(form.ViewOption, 2);
+  ASSERT_TRUE(WaitForPage());
+  EXPECT_EQ(CurrentKey(), "Olvar~2");
+  EXPECT_EQ(EvalInt("document.querySelectorAll('font.a1,font.a2').length"), 0);
+  EXPECT_GT(EvalInt("document.querySelectorAll('font.f2').length"), 0);
+
+  // A stored transliteration option without its file: nothing preselected,
+  // OK stays open until a name is picked.
+  form.ViewOption = 1;
+  DialogDriver::Run([&] { form.DisplayOptionBtnClick(); }, {[&](TCommonDlg& dlg) {
+                      EXPECT_EQ(dlg.DisplayCombo->currentIndex(), -1);
+                      dlg.OKBtnClick();
+                      EXPECT_TRUE(dlg.isVisible());
+                      dlg.DisplayCombo->setCurrentIndex(0);
+                      dlg.OKBtnClick();
+                    }});
+  EXPECT_EQ(form.ViewOption, 0);
+}
+
+TEST_F(DialogCommandsTest, DisplayOptionsLeaveTheTitlePageAloneAndCancelChangesNothing) {
+  TMainForm& form = Open();
+  const std::string title = PageUrl();
+  QStringList offered;
+  DialogDriver::Run([&] { form.DisplayOptionBtnClick(); }, {[&](TCommonDlg& dlg) {
+                      for (int i = 0; i < dlg.DisplayCombo->count(); ++i) offered << dlg.DisplayCombo->itemText(i);
+                      dlg.DisplayCombo->setCurrentIndex(1);
+                      dlg.OKBtnClick();
+                    }});
+  EXPECT_EQ(offered.size(), 3);
+  EXPECT_EQ(offered.value(1), "Transliteration & English Translation");
+  EXPECT_EQ(form.ViewOption, 1);
+  EXPECT_EQ(form.BrowserReadyState(), 4);  // nothing reloaded
+  EXPECT_EQ(PageUrl(), title);
+
+  DialogDriver::Run([&] { form.DisplayOptionBtnClick(); }, {[](TCommonDlg& dlg) {
+                      dlg.DisplayCombo->setCurrentIndex(2);
+                      dlg.CloseBtnClick();
+                    }});
+  EXPECT_EQ(form.ViewOption, 1);
+}
+
+TEST_F(DialogCommandsTest, HelpOpensTheHelpFileOfTheWorkingFolderAndWebTheMakersSite) {
+  TMainForm& form = Open();
+  UrlRecorder recorder;
+  EXPECT_EQ(form.miApplicationHelp->shortcut(), QKeySequence(Qt::Key_F1));
+  form.miApplicationHelp->trigger();  // no Help.chm here: nothing at all
+  EXPECT_TRUE(recorder.urls.isEmpty());
+
+  CopyCoreFile("Help.chm", "Help.chm");
+  form.miApplicationHelp->trigger();
+  emit form.HelpBtn->clicked();  // the toolbar button
+  ASSERT_EQ(recorder.urls.size(), 2);
+  EXPECT_EQ(recorder.urls[0], QUrl::fromLocalFile(QDir::current().absoluteFilePath("Help.chm")));
+  EXPECT_EQ(recorder.urls[1], recorder.urls[0]);
+
+  form.miCheckForUpdates->trigger();
+  ASSERT_EQ(recorder.urls.size(), 3);
+  EXPECT_EQ(recorder.urls[2], QUrl(QString::fromUtf8(lumivra::kMakerWebAddress)));
+  EXPECT_TRUE(boxes_.boxes.empty());
+}
+
+TEST_F(DialogCommandsTest, AboutBoxAndItsTeamBox) {
+  TMainForm& form = Open();
+  QString about, team;
+  QImage texture;
+  const int driven = DialogDriver::Run([&] { form.miAbout->trigger(); },
+                                       {[&](TCommonDlg& dlg) {
+                                          about = dlg.windowTitle();
+                                          texture = dlg.MainPanel->jTexture();
+                                          QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);  // &Team
+                                          EXPECT_TRUE(dlg.isVisible());
+                                          QTest::mouseClick(dlg.CloseBtn, Qt::LeftButton);
+                                        },
+                                        [&](TCommonDlg& dlg) {
+                                          team = dlg.windowTitle();
+                                          EXPECT_EQ(dlg.MainPanel->jTexture(), BuiltInTexture());
+                                          QTest::mouseClick(dlg.CloseBtn, Qt::LeftButton);
+                                        }});
+  EXPECT_EQ(driven, 2);
+  EXPECT_EQ(about, "About");
+  EXPECT_EQ(team, "Development Team");
+  EXPECT_EQ(texture, CurrentWallpaper());
+}
+
+#include "DialogCommandsTest.moc"
