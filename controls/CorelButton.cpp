@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -104,7 +105,14 @@ void TCorelButton::Init() {
   resize(75, 23);
   setAttribute(Qt::WA_Hover, false);
   // Focus moves between buttons decide which one is the active default.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget*) { DefaultChanged(isDefault()); });
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    // A focused button is the active default; with the focus elsewhere in
+    // the window the form's default button is.
+    if (now && now->window() == window() && qobject_cast<QPushButton*>(now))
+      DefaultChanged(now == this);
+    else
+      DefaultChanged(isDefault());
+  });
 }
 
 void TCorelButton::DefaultChanged(bool isActiveDefault) {
@@ -137,6 +145,17 @@ void TCorelButton::enterEvent(QEnterEvent* event) {
 void TCorelButton::leaveEvent(QEvent* event) {
   QPushButton::leaveEvent(event);
   if (hot_) repaint();
+}
+
+void TCorelButton::keyPressEvent(QKeyEvent* event) {
+  // Enter clicks the focused button, as it does the active default.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier &&
+      !autoDefault()) {
+    click();
+    event->accept();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 void TCorelButton::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -115,6 +115,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y) {
 TCorelButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, int width) {
   auto* button = new TCorelButton(caption, parent);
   button->setGeometry(x, y, width, 23);
+  // No default button: Enter searches only from the search box, and a button
+  // is the active default only while it has the focus.
+  button->setAutoDefault(false);
   return button;
 }
 

@@ -336,6 +336,28 @@ TEST_F(SearchDialogTest, EnterInTheSearchBoxIsFindNow) {
   EXPECT_EQ(dialog_.ResultsLabel->text(), "Found : 1.");
 }
 
+TEST_F(SearchDialogTest, OnlyAFocusedButtonIsTheActiveDefault) {
+  Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog_));
+  for (TCorelButton* b : {dialog_.FindBtn, dialog_.ResetStopBtn, dialog_.CancelBtn}) EXPECT_FALSE(b->activeDefault());
+  dialog_.CancelBtn->setFocus();
+  EXPECT_TRUE(dialog_.CancelBtn->activeDefault());
+  EXPECT_FALSE(dialog_.FindBtn->activeDefault());
+  dialog_.IncludeAllCheck->click();
+  dialog_.ChapterCombo->setFocus();
+  EXPECT_FALSE(dialog_.CancelBtn->activeDefault());
+  // Enter outside the search box starts nothing.
+  dialog_.SearchCombo->setEditText("mercy");
+  QTest::keyClick(dialog_.ChapterCombo, Qt::Key_Return);
+  EXPECT_EQ(dialog_.ResultsLabel->text(), "Found : None.");
+  EXPECT_TRUE(dialog_.isVisible());
+  // Enter on a focused button clicks it.
+  dialog_.FindBtn->setFocus();
+  EXPECT_TRUE(dialog_.FindBtn->activeDefault());
+  QTest::keyClick(dialog_.FindBtn, Qt::Key_Return);
+  EXPECT_EQ(dialog_.ResultsLabel->text(), "Found : 5.");
+}
+
 TEST_F(SearchDialogTest, IncludeAllBoxAndItsLabelDecideTheScope) {
   Show();
   QTest::mouseClick(dialog_.IncludeLabel, Qt::LeftButton);
