@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <string.h>
 
 #include "ChapterCatalogue.h"
 #include "ContentError.h"
@@ -31,25 +32,41 @@ std::string UpperCaseAscii(std::string text) {
 
 std::string SearchPattern(const std::string& text) { return UpperCaseAscii(Trim(text)); }
 
-bool RecordContains(const std::string& record, const std::string& upperPattern) {
-  const size_t m = upperPattern.size();
-  if (m == 0) return true;
-  const size_t n = record.size();
-  if (m > n) return false;
-  const auto* r = reinterpret_cast<const unsigned char*>(record.data());
-  const auto* p = reinterpret_cast<const unsigned char*>(upperPattern.data());
-  const unsigned char first = p[0];
-  // The pattern's own "a" to "z" were upper-cased, so a record byte matches a
-  // pattern byte exactly when its folded value equals it.
-  const unsigned char lowerFirst = first >= 'A' && first <= 'Z' ? static_cast<unsigned char>(first + 32) : first;
-  for (size_t i = 0; i + m <= n; ++i) {
-    const unsigned char c = r[i];
-    if (c != first && c != lowerFirst) continue;
-    size_t j = 1;
-    while (j < m && kFold[r[i + j]] == p[j]) ++j;
-    if (j == m) return true;
+namespace {
+
+// Upper-cases `n` bytes into `out`; written without a table so that the
+// compiler turns it into vector code.
+void FoldInto(const unsigned char* in, size_t n, unsigned char* out) {
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char c = in[i];
+    out[i] = static_cast<unsigned char>(c - (static_cast<unsigned char>(c - 'a') < 26 ? 32 : 0));
   }
-  return false;
+}
+
+// Searches one record through a reused upper-cased copy.
+class RecordMatcher {
+public:
+  explicit RecordMatcher(const std::string& upperPattern) : pattern_(upperPattern) {}
+
+  bool Contains(const std::string& record) {
+    const size_t m = pattern_.size();
+    if (m == 0) return true;
+    const size_t n = record.size();
+    if (m > n) return false;
+    if (buffer_.size() < n) buffer_.resize(n * 2);
+    FoldInto(reinterpret_cast<const unsigned char*>(record.data()), n, buffer_.data());
+    return memmem(buffer_.data(), n, pattern_.data(), m) != nullptr;
+  }
+
+private:
+  const std::string& pattern_;
+  std::vector<unsigned char> buffer_;
+};
+
+}  // namespace
+
+bool RecordContains(const std::string& record, const std::string& upperPattern) {
+  return RecordMatcher(upperPattern).Contains(record);
 }
 
 std::string SearchResultLine(int chapter, const std::string& verse) {
@@ -85,10 +102,11 @@ void VerseSearch::BuildVerseRecords() {
 }
 
 void VerseSearch::MatchVerses(const std::string& upperPattern, int scope) {
+  RecordMatcher matcher(upperPattern);
   const int count = static_cast<int>(records_.size());
   for (int i = 0; i < count; ++i) {
     if (scope != 0 && chapters_[i] != scope) continue;
-    if (RecordContains(records_[i], upperPattern)) found_.push_back(i);
+    if (matcher.Contains(records_[i])) found_.push_back(i);
   }
 }
 
