@@ -44,6 +44,7 @@
 #include "TepSchemeButton.h"
 #include "TepSchemePanel.h"
 #include "TextLines.h"
+#include "SearchDialog.h"
 #include "Wallpaper.h"
 
 using lumivra::ContentError;
@@ -645,9 +646,17 @@ void TMainForm::WebBrowserNavigateComplete2() {
 // ---------------------------------------------------------------------------
 // Commands built in their own folders
 
-void TMainForm::SearchBtnClick() {}
+void TMainForm::SearchBtnClick() {
+  if (SearchDlg == nullptr) return;
+  try {
+    SearchDlg->Execute(content_.TranslationLibrary(), CurrentWallpaper(),
+                       [this](int chapter, const std::string& verseRef) { LocateVerse(chapter, verseRef); });
+  } catch (const std::exception& error) {
+    ShowApplicationError(error.what());
+  }
+}
 
-void TMainForm::miFindClick() {}
+void TMainForm::miFindClick() { SearchBtnClick(); }
 
 void TMainForm::InfoBtnClick() {}
 

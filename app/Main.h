@@ -18,6 +18,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWebEngineView;
 class TDocHostUIHandler;
+class TSearchDlg;
 class TSplitter;
 class TepSchemeButton;
 class TepSchemePanel;
@@ -57,6 +58,9 @@ public:
 
   MessageBoxes& Messages() { return *boxes_; }
   TDocHostUIHandler* DocHostHandler() const { return docHostHandler_.get(); }
+  // The search window, created at start-up after the information window
+  // (not owned).
+  TSearchDlg* SearchDlg = nullptr;
 
   // --- Components --------------------------------------------------------
   QWidget* Client = nullptr;  // the client area below the menu bar

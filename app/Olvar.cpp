@@ -6,6 +6,7 @@
 #include "Main.h"
 #include "Fonts.h"
 #include "ResSchemeHandler.h"
+#include "SearchDialog.h"
 
 int main(int argc, char** argv) {
   ConfigureFonts();
@@ -21,6 +22,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(kApplicationTitle);
 
   TMainForm mainForm;
+  // So does the search window, with its history and last results.
+  TSearchDlg searchDlg;
+  mainForm.SearchDlg = &searchDlg;
   // Start-up step: create the information and search dialogs here, then
   // process events until the splash screen may close, and destroy it.
 
