@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -180,6 +181,7 @@ TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
   ResultList->setSelectionMode(QAbstractItemView::SingleSelection);
   ResultList->setItemDelegate(new ResultLineDelegate(&BitImage, ResultList));
   ResultList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ResultList->installEventFilter(this);
 
   BottomSepBevel = MakeLine(MainPanel, 8, 344, 321);
   ReportBtn = MakeButton(MainPanel, QStringLiteral("&Report"), 94, 355, 75);
@@ -246,6 +248,19 @@ void TSearchDlg::showEvent(QShowEvent* event) {
     move(frame.topLeft());
   }
   SearchCombo->setFocus();
+}
+
+bool TSearchDlg::eventFilter(QObject* watched, QEvent* event) {
+  // With no line selected, the first arrow key selects the first line.
+  if (watched == ResultList && event->type() == QEvent::KeyPress && ResultList->count() > 0 &&
+      ResultList->selectedItems().isEmpty()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Down || key == Qt::Key_Up) {
+      ResultList->setCurrentRow(0);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TSearchDlg::FindBtnClick() {

@@ -93,6 +93,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void RunSearch(const std::string& text);

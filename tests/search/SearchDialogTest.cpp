@@ -449,6 +449,16 @@ TEST_F(SearchDialogTest, GotoClosesAndLocatesTheChosenVerse) {
   EXPECT_TRUE(ResultButtons());  // the last fill completed
 }
 
+TEST_F(SearchDialogTest, TheFirstArrowKeySelectsTheFirstLine) {
+  Show();
+  Find("mercy");
+  dialog_.ResultList->setFocus();
+  QTest::keyClick(dialog_.ResultList, Qt::Key_Down);
+  EXPECT_EQ(dialog_.SelectedResult(), 0);
+  QTest::keyClick(dialog_.ResultList, Qt::Key_Down);
+  EXPECT_EQ(dialog_.SelectedResult(), 1);
+}
+
 TEST(SearchDialogOpening, NoTranslationFileNoDialog) {
   TSearchDlg dialog;
   bool shown = false;
