@@ -21,7 +21,8 @@ void Run(QWebEngineView* view, const std::string& script) {
 }  // namespace
 
 void WritePageToBrowser(QWebEngineView* view, const std::string& cp1252Page) {
-  Run(view, lumivra::WriteDocumentScript(lumivra::Cp1252ToUtf8(cp1252Page)));
+  Run(view, lumivra::WriteDocumentScript(lumivra::Cp1252ToUtf8(cp1252Page)) +
+                lumivra::PagePresentationScript());
 }
 
 void SetBodyInnerHtml(QWebEngineView* view, const std::string& cp1252Html) {

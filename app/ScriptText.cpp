@@ -46,6 +46,23 @@ std::string WriteDocumentScript(const std::string& pageUtf8) {
          JsStringLiteral(pageUtf8) + ");d.close();})();";
 }
 
+std::string PagePresentationScript() {
+  // Off-screen verse tables skip layout until the first screen is painted
+  // (window.lumivraShownAt: when, in milliseconds since the epoch); the whole
+  // page is laid out right after (and at once for a search).
+  return "(function(){var d=document,s=d.createElement('style');"
+         "s.textContent='font.a1,font.a2{display:block;direction:rtl;text-align:right;"
+         "padding-right:24px}"
+         "html:not(.lumivra-whole) table.t1{content-visibility:auto;"
+         "contain-intrinsic-size:auto 60px}';"
+         "(d.head||d.documentElement).appendChild(s);"
+         "var whole=function(){d.documentElement.classList.add('lumivra-whole');};"
+         "window.addEventListener('load',function(){requestAnimationFrame(function(){"
+         "requestAnimationFrame(function(){"
+         "window.lumivraShownAt=performance.timeOrigin+performance.now();"
+         "setTimeout(whole,0);});});});})();";
+}
+
 std::string SetBodyHtmlScript(const std::string& htmlUtf8) {
   return "(function(){if(document.body)document.body.innerHTML=" + JsStringLiteral(htmlUtf8) +
          ";})();";
@@ -64,6 +81,7 @@ std::string FindSelectScript(const std::string& textUtf8) {
   // several nodes, as a text range's would.
   return "(function(needle){"
          "var b=document.body;if(!b||!needle)return false;"
+         "document.documentElement.classList.add('lumivra-whole');"
          "var w=document.createTreeWalker(b,NodeFilter.SHOW_TEXT,null),nodes=[],starts=[],all='',n;"
          "while((n=w.nextNode())){starts.push(all.length);nodes.push(n);all+=n.data;}"
          "var at=all.toLowerCase().indexOf(needle.toLowerCase());if(at<0)return false;"

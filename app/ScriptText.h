@@ -13,6 +13,10 @@ std::string JsStringLiteral(const std::string& utf8);
 
 // open("text/html"), clear, writeln(page), close.
 std::string WriteDocumentScript(const std::string& pageUtf8);
+// Presentation of a written page: the Arabic text classes right to left,
+// aligned to the right of their cells (the page leaves the direction open),
+// and the first screen laid out before the rest of a long page.
+std::string PagePresentationScript();
 // Replaces the body's content (no-op without a body).
 std::string SetBodyHtmlScript(const std::string& htmlUtf8);
 // Clears the selection of the document.
