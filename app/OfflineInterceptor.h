@@ -1,0 +1,12 @@
+#pragma once
+#include <QWebEngineUrlRequestInterceptor>
+
+// Keeps the pages off the network: every request for http, https, ftp or a
+// web socket is blocked. The maker's site is opened in the user's own browser
+// instead, never in a reader view.
+class OfflineInterceptor : public QWebEngineUrlRequestInterceptor {
+  Q_OBJECT
+ public:
+  explicit OfflineInterceptor(QObject* parent = nullptr);
+  void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+};

@@ -1,0 +1,394 @@
+// The res: scheme, the offline interceptor, the page compatibility script and
+// the fonts, in a real browser view.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+#include <cstring>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "ChapterPageBuilder.h"
+#include "Fonts.h"
+#include "OfflineInterceptor.h"
+#include "PageCompat.h"
+#include "PageResources.h"
+#include "ResSchemeHandler.h"
+
+namespace {
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > timeoutMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QTest::qSleep(2);
+  }
+  return true;
+}
+
+void Pause(int ms) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < ms) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QTest::qSleep(2);
+  }
+}
+
+QString JsString(const QString& s) {
+  return QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{s}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+}
+
+class ResSchemeTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    profile_ = new QWebEngineProfile(qApp);  // off the record
+    profile_->installUrlSchemeHandler("res", new ResSchemeHandler(profile_));
+    profile_->setUrlRequestInterceptor(new OfflineInterceptor(profile_));
+    InstallPageCompat(profile_);
+  }
+
+  void SetUp() override {
+    view_ = std::make_unique<QWebEngineView>();
+    page_ = new QWebEnginePage(profile_, view_.get());
+    view_->setPage(page_);
+    view_->resize(1000, 800);
+    view_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+  }
+
+  void TearDown() override {
+    view_.reset();
+  }
+
+  bool Load(const QString& url) {
+    bool finished = false, ok = false;
+    auto c = QObject::connect(page_, &QWebEnginePage::loadFinished, [&](bool result) {
+      finished = true;
+      ok = result;
+    });
+    page_->load(QUrl(url));
+    const bool done = WaitUntil([&] { return finished; }, 20000);
+    QObject::disconnect(c);
+    return done && ok;
+  }
+
+  QVariant Eval(const QString& js) {
+    bool done = false;
+    QVariant result;
+    page_->runJavaScript(js, [&](const QVariant& v) {
+      result = v;
+      done = true;
+    });
+    WaitUntil([&] { return done; }, 20000);
+    return result;
+  }
+
+  // Runs an async expression (a promise) and waits for its settled value.
+  QVariant EvalAsync(const QString& promiseJs) {
+    Eval("window.__r = undefined; Promise.resolve(" + promiseJs +
+         ").then(v => { window.__r = {v: v}; }, e => { window.__r = {v: 'failed'}; });");
+    WaitUntil([&] { return Eval("window.__r !== undefined").toBool(); }, 20000);
+    return Eval("window.__r.v");
+  }
+
+  // GET by a synchronous request from the current page: "status|content type|length|text",
+  // or "failed" when the request fails.
+  QString Get(const QString& url) {
+    return Eval("(function(){try{var x=new XMLHttpRequest();x.open('GET','" + url +
+                "',false);x.overrideMimeType('text/plain; charset=x-user-defined');x.send();"
+                "return x.status+'|'+x.getResponseHeader('content-type')+'|'+x.responseText.length+'|'+"
+                "x.responseText;}catch(e){return 'failed';}})()")
+        .toString();
+  }
+
+  bool WaitForJs(const QString& condition, int timeoutMs = 10000) {
+    return WaitUntil([&] { return Eval("!!(" + condition + ")").toBool(); }, timeoutMs);
+  }
+
+  void WritePage(const std::string& html) {
+    Eval("document.open('text/html'); document.clear(); document.writeln(" + JsString(QString::fromLatin1(html)) +
+         "); document.close();");
+  }
+
+  QPoint TextPoint(const QString& selector, bool end) {
+    const QVariantList r = Eval("(function(){var e=document.querySelector('" + selector +
+                                "');var q=document.createRange();q.selectNodeContents(e);var b=q.getClientRects()[0];"
+                                "return [b.left,b.top,b.right,b.bottom];})()")
+                               .toList();
+    if (r.size() != 4) return {};
+    const int y = static_cast<int>((r[1].toDouble() + r[3].toDouble()) / 2);
+    return end ? QPoint(static_cast<int>(r[2].toDouble()) - 2, y) : QPoint(static_cast<int>(r[0].toDouble()) + 2, y);
+  }
+
+  // Drags the mouse across the first line of `selector` and returns the selected text.
+  QString DragSelect(const QString& selector) {
+    Eval("window.getSelection().removeAllRanges()");
+    QWidget* target = view_->focusProxy();
+    const QPoint from = TextPoint(selector, false), to = TextPoint(selector, true);
+    if (!target || from.isNull()) return "no target";
+    QTest::mouseMove(target, from);
+    QTest::mousePress(target, Qt::LeftButton, {}, from);
+    for (int i = 1; i <= 10; ++i) {
+      QTest::mouseMove(target, from + (to - from) * i / 10);
+      Pause(15);
+    }
+    QTest::mouseRelease(target, Qt::LeftButton, {}, to);
+    Pause(200);
+    return Eval("window.getSelection().toString()").toString();
+  }
+
+  static QWebEngineProfile* profile_;
+  std::unique_ptr<QWebEngineView> view_;
+  QWebEnginePage* page_ = nullptr;
+};
+
+QWebEngineProfile* ResSchemeTest::profile_ = nullptr;
+
+TEST_F(ResSchemeTest, FadingTitlePagePictureFadesInOverTwoSeconds) {
+  ASSERT_TRUE(Load("res://Olvar.exe/mainolvarpage_default"));
+  const QString opacity = "parseFloat(getComputedStyle(document.getElementById('oDiv')).opacity)";
+  // onload has run go(): the picture is visible and starts transparent
+  EXPECT_EQ(Eval("getComputedStyle(oDiv).visibility").toString(), "visible");
+  EXPECT_LT(Eval(opacity).toDouble(), 0.9);
+  EXPECT_EQ(Eval("oDiv.style.filter").toString(), "blendtrans(duration=2)");
+  Pause(1000);
+  const double middle = Eval(opacity).toDouble();
+  EXPECT_GT(middle, 0.1);
+  EXPECT_LT(middle, 1.0);
+  Pause(1500);
+  EXPECT_DOUBLE_EQ(Eval(opacity).toDouble(), 1.0);
+  EXPECT_EQ(Eval("getComputedStyle(oDiv).visibility").toString(), "visible");
+  EXPECT_EQ(Eval("oDiv.complete && oDiv.naturalWidth").toInt(), 318);
+  EXPECT_EQ(Eval("oDiv.naturalHeight").toInt(), 490);
+}
+
+TEST_F(ResSchemeTest, BlendTransitionFadesOutWhenHidden) {
+  ASSERT_TRUE(Load("res://Olvar.exe/mainolvarpage"));
+  Eval("var p = document.images[0]; p.style.filter = 'blendTrans(duration=0.5)'; p.filters.blendtrans.apply();"
+       "p.style.visibility = 'hidden'; p.filters.blendtrans.play();");
+  Pause(100);
+  // still shown while it fades
+  EXPECT_EQ(Eval("getComputedStyle(p).visibility").toString(), "visible");
+  EXPECT_LT(Eval("parseFloat(getComputedStyle(p).opacity)").toDouble(), 1.0);
+  ASSERT_TRUE(WaitForJs("getComputedStyle(p).visibility == 'hidden'", 3000));
+  // a real filter value still reaches the engine
+  Eval("p.style.filter = 'grayscale(1)'");
+  EXPECT_EQ(Eval("getComputedStyle(p).filter").toString(), "grayscale(1)");
+}
+
+TEST_F(ResSchemeTest, PlainTitlePageShowsItsPictureAtOnce) {
+  ASSERT_TRUE(Load("res://Olvar.exe/mainolvarpage"));
+  ASSERT_TRUE(WaitForJs("document.images[0].complete"));
+  EXPECT_EQ(Eval("document.images[0].naturalWidth").toInt(), 318);
+  EXPECT_DOUBLE_EQ(Eval("parseFloat(getComputedStyle(document.images[0]).opacity)").toDouble(), 1.0);
+  // the page's own style: olive Verdana 13 px
+  EXPECT_EQ(Eval("getComputedStyle(document.querySelector('font.f1')).color").toString(), "rgb(128, 128, 0)");
+}
+
+TEST_F(ResSchemeTest, NamesAreMatchedWithoutRegardToCase) {
+  ASSERT_TRUE(Load("res://Olvar.exe/homepage"));
+  const QString lower = Eval("document.documentElement.outerHTML").toString();
+  ASSERT_TRUE(Load("res://Olvar.exe/HOMEPAGE"));
+  EXPECT_EQ(Eval("document.documentElement.outerHTML").toString(), lower);
+  ASSERT_TRUE(Load("res://OLVAR.EXE/HomePage"));
+  EXPECT_EQ(Eval("document.documentElement.outerHTML").toString(), lower);
+
+  // the bytes served are the resource's, with its content type
+  const auto expect = [&](const char* url, const char* name, int type, const char* mime) {
+    SCOPED_TRACE(url);
+    const lumivra::PageResource* r = lumivra::FindPageResource(name, type);
+    ASSERT_NE(r, nullptr);
+    const QString got = Get(url);
+    const QString head = QString("200|%1|%2|").arg(mime).arg(r->bytes.size());
+    ASSERT_TRUE(got.startsWith(head)) << got.left(60).toStdString();
+    if (type == lumivra::kResourceTypePage) {
+      EXPECT_EQ(got.mid(head.size()).toStdString(), std::string(r->bytes));
+    }
+  };
+  expect("res://Olvar.exe/HOMEPAGE", "HOMEPAGE", lumivra::kResourceTypePage, "text/html");
+  expect("res://Olvar.exe/Styles_Css", "STYLES_CSS", lumivra::kResourceTypePage, "text/css");
+  expect("res://Olvar.exe/mainolvarpage_default", "MAINOLVARPAGE_DEFAULT", lumivra::kResourceTypePage, "text/html");
+  expect("res://Olvar.exe/hleft_gif", "HLEFT_GIF", lumivra::kResourceTypePicture, "image/gif");
+  expect("res://Olvar.exe/SEARCHVIEW_GIF", "SEARCHVIEW_GIF", lumivra::kResourceTypePicture, "image/jpeg");
+  expect("res://Olvar.exe/lumivraimage_gif", "LUMIVRAIMAGE_GIF", lumivra::kResourceTypePicture, "image/jpeg");
+}
+
+TEST_F(ResSchemeTest, UnknownNamesAndHostsAreNotFound) {
+  ASSERT_TRUE(Load("res://Olvar.exe/homepage"));
+  for (const char* url : {"res://Olvar.exe/nosuchpage", "res://Olvar.exe/", "res://Olvar.exe/homepage/x",
+                          "res://Other.exe/homepage", "res://Olvar.exe/hleft.gif", "res://Olvar.exe/tree0"}) {
+    SCOPED_TRACE(url);
+    EXPECT_EQ(Get(url), "failed");
+  }
+  EXPECT_FALSE(Load("res://Olvar.exe/nosuchpage"));
+}
+
+TEST_F(ResSchemeTest, PicturesDecodeWhateverTheirNames) {
+  ASSERT_TRUE(Load("res://Olvar.exe/homepage"));
+  ASSERT_TRUE(WaitForJs("Array.from(document.images).every(i => i.complete)"));
+  EXPECT_EQ(Eval("Array.from(document.images).filter(i => i.naturalWidth == 0).length").toInt(), 0);
+  EXPECT_EQ(Eval("document.images[0].naturalWidth").toInt(), 427);
+  // JPEG data under _gif names
+  Eval("window.sizes = {}; ['searchview_gif', 'searchreport_gif', 'lumivraimage_gif', 'hmiddle_gif', 'sp_gif']"
+       ".forEach(n => { var i = new Image(); i.onload = () => sizes[n] = i.naturalWidth + 'x' + i.naturalHeight;"
+       " i.onerror = () => sizes[n] = 'error'; i.src = 'res://Olvar.exe/' + n; });");
+  ASSERT_TRUE(WaitForJs("Object.keys(sizes).length == 5"));
+  EXPECT_EQ(Eval("sizes.searchview_gif").toString(), "94x73");
+  EXPECT_EQ(Eval("sizes.searchreport_gif").toString(), "94x73");
+  EXPECT_EQ(Eval("sizes.lumivraimage_gif").toString(), "318x490");
+  EXPECT_EQ(Eval("sizes.hmiddle_gif").toString(), "337x39");
+  EXPECT_EQ(Eval("sizes.sp_gif").toString(), "255x1");
+}
+
+// A chapter page written into the current document finds the style sheet and
+// its pictures by their absolute addresses, from a res: page and from a blank one.
+TEST_F(ResSchemeTest, WrittenPagesLoadTheStyleSheetAndPictures) {
+  const auto page = lumivra::BuildChapterPage(
+      0, "2", {"&#1575;&#1604;&#1605;", "&#1584;&#1648;&#1604;&#1616;&#1603;&#1614;"},
+      {"Alif, Lam, Meem.", "This is the Book about which there is no doubt."});
+  ASSERT_TRUE(page.has_value());
+  for (const char* start : {"res://Olvar.exe/homepage", "about:blank"}) {
+    SCOPED_TRACE(start);
+    ASSERT_TRUE(Load(start));
+    WritePage(*page);
+    ASSERT_TRUE(WaitForJs("document.readyState == 'complete' && document.images.length >= 5 && "
+                          "Array.from(document.images).every(i => i.complete)"));
+    EXPECT_EQ(Eval("Array.from(document.images).filter(i => i.naturalWidth == 0).length").toInt(), 0);
+    EXPECT_EQ(Eval("document.querySelector('img[src$=\"hleft_gif\"]').naturalWidth").toInt(), 160);
+    EXPECT_EQ(Eval("document.querySelector('img[src$=\"c_gif\"]').naturalWidth").toInt(), 11);
+    // the style sheet applies
+    ASSERT_TRUE(WaitForJs("document.styleSheets.length == 1 && document.styleSheets[0].cssRules.length == 14"));
+    EXPECT_EQ(Eval("getComputedStyle(document.querySelector('font.f2')).color").toString(), "rgb(255, 255, 255)");
+    EXPECT_EQ(Eval("getComputedStyle(document.querySelector('font.a1')).fontSize").toString(), "26px");
+    EXPECT_NE(Eval("getComputedStyle(document.querySelector('td.sp')).backgroundImage").toString().indexOf("sp_gif"),
+              -1);
+  }
+}
+
+TEST_F(ResSchemeTest, TextCannotBeSelectedOnTheFixedPagesOnly) {
+  const QString cancelled =
+      "(function(){var e = new Event('selectstart', {bubbles: true, cancelable: true});"
+      "document.querySelector('%1').dispatchEvent(e); return e.defaultPrevented;})()";
+  for (const char* url : {"res://Olvar.exe/homepage", "res://Olvar.exe/mainolvarpage",
+                          "res://Olvar.exe/mainolvarpage_default"}) {
+    SCOPED_TRACE(url);
+    ASSERT_TRUE(Load(url));
+    EXPECT_TRUE(Eval(cancelled.arg("font")).toBool());
+  }
+  // a mouse drag selects nothing on the title page ...
+  ASSERT_TRUE(Load("res://Olvar.exe/mainolvarpage"));
+  EXPECT_EQ(DragSelect("font.f1"), "");
+  // ... but does on a written chapter page, which has no such handler
+  const auto page = lumivra::BuildChapterPage(2, "3", {}, {"Alif, Lam, Meem.", "Allah - there is no deity except Him."});
+  ASSERT_TRUE(page.has_value());
+  WritePage(*page);
+  ASSERT_TRUE(WaitForJs("document.readyState == 'complete'"));
+  EXPECT_FALSE(Eval(cancelled.arg("font.g1")).toBool());
+  EXPECT_FALSE(DragSelect("font.g1").isEmpty());
+}
+
+TEST_F(ResSchemeTest, PagesNeverReachTheNetwork) {
+  QTcpServer server;
+  ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+  int connections = 0;
+  QObject::connect(&server, &QTcpServer::newConnection, [&] {
+    while (QTcpSocket* s = server.nextPendingConnection()) {
+      ++connections;
+      s->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nAccess-Control-Allow-Origin: *\r\n\r\nhello");
+      s->disconnectFromHost();
+    }
+  });
+  const QString base = QString("http://127.0.0.1:%1/").arg(server.serverPort());
+  ASSERT_TRUE(Load("about:blank"));
+  EXPECT_EQ(EvalAsync("fetch('" + base + "news').then(r => r.text())").toString(), "failed");
+  Eval("window.img = new Image(); img.onerror = () => img.failed = true; img.src = '" + base + "x.gif';");
+  ASSERT_TRUE(WaitForJs("img.failed"));
+  EXPECT_FALSE(Load(base + "page.html"));
+  Pause(300);
+  EXPECT_EQ(connections, 0);
+
+  // the same page in a profile without the interceptor does reach the server
+  QWebEngineProfile open;
+  QWebEnginePage other(&open);
+  bool finished = false;
+  QObject::connect(&other, &QWebEnginePage::loadFinished, [&](bool) { finished = true; });
+  other.load(QUrl(base + "page.html"));
+  ASSERT_TRUE(WaitUntil([&] { return finished; }, 20000));
+  EXPECT_GE(connections, 1);
+}
+
+// The Arabic of a chapter page (class a1, "arial") is set in Amiri Quran.
+TEST_F(ResSchemeTest, ArabicIsSetInTheQuranicFont) {
+  const auto page = lumivra::BuildChapterPage(
+      0, "1",
+      {"&#1576;&#1616;&#1587;&#1618;&#1605;&#1616; &#1649;&#1604;&#1604;&#1617;&#1614;&#1607;&#1616; "
+       "&#1649;&#1604;&#1585;&#1617;&#1614;&#1581;&#1618;&#1605;&#1614;&#1648;&#1606;&#1616;",
+       "&#1649;&#1604;&#1618;&#1581;&#1614;&#1605;&#1618;&#1583;&#1615; &#1604;&#1616;&#1604;&#1617;&#1614;"
+       "&#1607;&#1616; &#1585;&#1614;&#1576;&#1617;&#1616; &#1649;&#1604;&#1618;&#1593;&#1614;&#1648;&#1604;"
+       "&#1614;&#1605;&#1616;&#1610;&#1606;&#1614;"},
+      {"In the name of Allah, the Entirely Merciful, the Especially Merciful.",
+       "[All] praise is [due] to Allah, Lord of the worlds -"});
+  ASSERT_TRUE(page.has_value());
+  ASSERT_TRUE(Load("res://Olvar.exe/homepage"));
+  WritePage(*page);
+  ASSERT_TRUE(WaitForJs("document.readyState == 'complete' && document.fonts.status == 'loaded'"));
+  // one word (spaces come from the Latin font), measured as the page sets it and in given fonts
+  const QString width =
+      "(function(f){var s=document.createElement('font');s.className='a1';if(f)s.style.fontFamily=f;"
+      "s.textContent=document.querySelector('font.a1').textContent.split(' ')[1];document.body.appendChild(s);"
+      "var w=s.getBoundingClientRect().width;s.remove();return w;})(%1)";
+  const double asPage = Eval(width.arg("''")).toDouble();
+  EXPECT_GT(asPage, 10);
+  EXPECT_DOUBLE_EQ(asPage, Eval(width.arg("'\"Amiri Quran\"'")).toDouble());
+  EXPECT_NE(asPage, Eval(width.arg("'\"DejaVu Sans\"'")).toDouble());
+  // right to left: the first letter is at the right end
+  EXPECT_EQ(Eval("getComputedStyle(document.querySelector('font.a1')).direction").toString(), "ltr");
+  const double firstLetterRight = Eval(
+      "(function(){var t=document.querySelector('font.a1').firstChild;var r=document.createRange();"
+      "r.setStart(t,0);r.setEnd(t,1);return r.getBoundingClientRect().right;})()").toDouble();
+  const double lastLetterRight = Eval(
+      "(function(){var t=document.querySelector('font.a1').firstChild;var r=document.createRange();"
+      "r.setStart(t,t.length-1);r.setEnd(t,t.length);return r.getBoundingClientRect().right;})()").toDouble();
+  EXPECT_GT(firstLetterRight, lastLetterRight);
+  if (qEnvironmentVariableIsSet("LUMIVRA_SHOT")) view_->grab().save(qEnvironmentVariable("LUMIVRA_SHOT"));
+}
+
+TEST(FontsTest, ConfigureFontsKeepsAnExistingSetting) {
+  // main() has run ConfigureFonts: the file beside the executable is in use
+  const QString conf = qEnvironmentVariable("FONTCONFIG_FILE");
+  EXPECT_TRUE(conf.endsWith("/fonts.conf")) << conf.toStdString();
+  setenv("FONTCONFIG_FILE", "/elsewhere/fonts.conf", 1);
+  ConfigureFonts();
+  EXPECT_STREQ(std::getenv("FONTCONFIG_FILE"), "/elsewhere/fonts.conf");
+  setenv("FONTCONFIG_FILE", conf.toUtf8().constData(), 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool listing = false;
+  for (int i = 1; i < argc; ++i) listing |= std::strcmp(argv[i], "--gtest_list_tests") == 0;
+  ::testing::InitGoogleTest(&argc, argv);
+  if (listing) return RUN_ALL_TESTS();
+  ConfigureFonts();
+  RegisterResScheme();
+  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+  static int qtArgc = 1;
+  static char name[] = "res-scheme-tests";
+  static char* qtArgv[] = {name, nullptr};
+  QApplication app(qtArgc, qtArgv);
+  return RUN_ALL_TESTS();
+}
