@@ -52,6 +52,18 @@ void ForEachCodePoint(const std::string& utf8, const std::string& where, Emit em
   }
 }
 
+// The source writes the open (successive) tanween with the older marks
+// U+0657, U+065E and U+0656; Qur'anic fonts draw them from the dedicated
+// code points U+08F0 (fathatan), U+08F1 (dammatan) and U+08F2 (kasratan).
+char32_t OpenTanween(char32_t cp) {
+  switch (cp) {
+    case 0x0657: return 0x08F0;
+    case 0x065E: return 0x08F1;
+    case 0x0656: return 0x08F2;
+    default: return cp;
+  }
+}
+
 }  // namespace
 
 std::string CodePointName(char32_t cp) {
@@ -64,6 +76,7 @@ std::string EncodeArabicLine(const std::string& utf8, const std::string& where) 
   std::string out;
   out.reserve(utf8.size() * 4);
   ForEachCodePoint(utf8, where, [&](char32_t cp) {
+    cp = OpenTanween(cp);
     if (cp < 0x80 && cp != '<' && cp != '>' && cp != '&' && cp != '"') {
       out += static_cast<char>(cp);
     } else {

@@ -11,6 +11,7 @@ namespace lumivra {
 
 // Arabic: printable ASCII stays as it is, except the markup characters
 // < > & ", which become references like every other character (&#1576;).
+// The older open-tanween marks become their dedicated code points.
 // The result is pure ASCII.
 std::string EncodeArabicLine(const std::string& utf8, const std::string& where);
 

@@ -266,6 +266,8 @@ TEST(LineEncoding, ArabicBecomesAsciiAndTheRestWindows1252) {
   EXPECT_EQ(EncodeArabicLine(std::string(kBeh) + " x<y&\"", "w"), "&#1576;&#1616; x&#60;y&#38;&#34;");
   EXPECT_EQ(EncodeArabicLine("\xF0\x9F\x98\x80", "w"), "&#128512;");
   EXPECT_EQ(EncodeArabicLine("", "w"), "");
+  // Open tanween: U+0657, U+065E, U+0656 become U+08F0, U+08F1, U+08F2.
+  EXPECT_EQ(EncodeArabicLine("\xD9\x97\xD9\x9E\xD9\x96", "w"), "&#2288;&#2289;&#2290;");
   EXPECT_EQ(EncodeCp1252Line(std::string("it") + kQuote + "s caf\xC3\xA9\t\xE2\x82\xAC", "w"), "it\x92s caf\xE9\t\x80");
   for (const char* bad : {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF8\x88\x80\x80\x80", "\x80"}) {
     EXPECT_THROW(EncodeArabicLine(bad, "w"), PackError) << bad;
