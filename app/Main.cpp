@@ -34,9 +34,11 @@
 #include "Cp1252.h"
 #include "DisplayOption.h"
 #include "IEDocHostUIHandler.h"
+#include "InformationDialog.h"
 #include "Maker.h"
 #include "MessageBoxes.h"
 #include "NodeKey.h"
+#include "Printing.h"
 #include "Settings.h"
 #include "SettingsClock.h"
 #include "SettingsFile.h"
@@ -658,9 +660,17 @@ void TMainForm::SearchBtnClick() {
 
 void TMainForm::miFindClick() { SearchBtnClick(); }
 
-void TMainForm::InfoBtnClick() {}
+void TMainForm::InfoBtnClick() {
+  const QTreeWidgetItem* node = TreeView->currentItem();
+  if (node == nullptr || InformationDlg == nullptr) return;
+  try {
+    ShowNodeInformation(*InformationDlg, content_, NodeKeyOf(node));
+  } catch (const std::exception& error) {
+    ShowApplicationError(error.what());
+  }
+}
 
-void TMainForm::miInformationClick() {}
+void TMainForm::miInformationClick() { InfoBtnClick(); }
 
 void TMainForm::GotoBtnClick() {
   TCommonDlg dlg(this);
@@ -680,9 +690,9 @@ void TMainForm::GotoBtnClick() {
 
 void TMainForm::miGotoChapterVerseClick() { GotoBtnClick(); }
 
-void TMainForm::PrintBtnClick() {}
+void TMainForm::PrintBtnClick() { PrintBrowserPage(WebBrowser, false); }
 
-void TMainForm::miPrintChapterClick() {}
+void TMainForm::miPrintChapterClick() { PrintBrowserPage(WebBrowser, true); }
 
 void TMainForm::DisplayOptionBtnClick() {
   QStringList names;

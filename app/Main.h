@@ -19,6 +19,7 @@ class QTreeWidgetItem;
 class QWebEngineView;
 class TDocHostUIHandler;
 class TSearchDlg;
+class TInformationDlg;
 class TSplitter;
 class TepSchemeButton;
 class TepSchemePanel;
@@ -57,6 +58,8 @@ public:
   int LocatePauseMs = 2000;
 
   MessageBoxes& Messages() { return *boxes_; }
+  // The information window, created at start-up after this window (not owned).
+  TInformationDlg* InformationDlg = nullptr;
   TDocHostUIHandler* DocHostHandler() const { return docHostHandler_.get(); }
   // The search window, created at start-up after the information window
   // (not owned).

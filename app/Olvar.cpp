@@ -3,7 +3,9 @@
 
 #include <QApplication>
 
+#include "InformationDialog.h"
 #include "Main.h"
+#include "SearchPageWindow.h"
 #include "Fonts.h"
 #include "ResSchemeHandler.h"
 #include "SearchDialog.h"
@@ -22,11 +24,16 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(kApplicationTitle);
 
   TMainForm mainForm;
+  // The information window lives until the end of the run.
+  TInformationDlg informationDlg;
+  mainForm.InformationDlg = &informationDlg;
   // So does the search window, with its history and last results.
   TSearchDlg searchDlg;
   mainForm.SearchDlg = &searchDlg;
-  // Start-up step: create the information and search dialogs here, then
-  // process events until the splash screen may close, and destroy it.
+  // View and Report show their pages in the information window.
+  ConnectSearchPages(searchDlg, informationDlg, mainForm.Messages());
+  // Start-up step: process events until the splash screen may close, and
+  // destroy it.
 
   mainForm.showMaximized();
   return app.exec();

@@ -9,13 +9,17 @@
 
 namespace {
 
+constexpr char kJobName[] = "printJob";
+
 // One print of one view. Lives as the view's child until the engine reports
 // the job done, so the printer outlives the asynchronous print.
 class TPrintJob : public QObject {
 public:
   TPrintJob(QWebEngineView* view, std::unique_ptr<QPrinter> printer,
             std::function<void(bool)> done)
-      : QObject(view), printer_(std::move(printer)), done_(std::move(done)) {}
+      : QObject(view), printer_(std::move(printer)), done_(std::move(done)) {
+    setObjectName(kJobName);
+  }
 
   void Start(QWebEngineView* view) {
     // A PDF goes straight from the engine, so the text stays text; a real
@@ -52,7 +56,7 @@ private:
 
 bool BrowserPrintRunning(QWebEngineView* view) {
   return view != nullptr &&
-         view->findChild<TPrintJob*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+         view->findChild<QObject*>(kJobName, Qt::FindDirectChildrenOnly) != nullptr;
 }
 
 bool PrintBrowserPageTo(QWebEngineView* view, std::unique_ptr<QPrinter> printer,
