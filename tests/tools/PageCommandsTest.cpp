@@ -1,0 +1,96 @@
+// olvar-tool info, view and report, run in a folder of small core files:
+// each writes the page the reader writes into the information window.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "InformationPage.h"
+#include "SearchPages.h"
+#include "ToolTestSupport.h"
+#include "content/PeImage.h"
+
+namespace lumivra {
+namespace {
+
+using testing::Quote;
+using testing::ReadFile;
+using testing::TempDir;
+
+const std::string kTool = LUMIVRA_BUILD_DIR "/olvar-tool";
+
+struct Run {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+Run Tool(const TempDir& dir, const std::string& args) {
+  const auto errFile = dir / "stderr.txt";
+  auto r = testing::RunCommand("cd " + Quote(dir.path()) + " && " + Quote(kTool) + " " + args +
+                               " 2>" + Quote(errFile));
+  return {r.exitCode, r.out, ReadFile(errFile)};
+}
+
+class PageCommandsTest : public ::testing::Test {
+protected:
+  PageCommandsTest() {
+    std::vector<testing::PeResource> etr;
+    for (int n = 1; n <= 114; ++n)
+      etr.push_back({23, "ETR" + std::to_string(n),
+                     n == 2 ? "His mercy is near.\r\nNo hit.\r\nMercy again.\r\n" : "x\r\n"});
+    testing::WriteFile(dir_ / "ETRRef32.dll", testing::BuildPeImage(etr).image);
+    testing::WriteFile(dir_ / "SIRef32.dll",
+                       testing::BuildPeImage({{23, "ci0", "<p>Book</p>\r\n"},
+                                              {23, "ci11314", "<p>Last two</p>\r\n"}})
+                           .image);
+  }
+  TempDir dir_;
+};
+
+TEST_F(PageCommandsTest, InfoWritesThePageOfAKey) {
+  auto r = Tool(dir_, "info 11314");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, BuildInformationPage({"<p>Last two</p>"}));
+
+  for (const char* bad : {"113", "115", "abc", "''"}) {
+    r = Tool(dir_, std::string("info ") + bad);
+    EXPECT_EQ(r.exitCode, 1) << bad;
+    EXPECT_NE(r.err.find("bad information key"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+  // A key the file lacks: the reader's error text.
+  r = Tool(dir_, "info 5");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("Resource ci5 not found"), std::string::npos) << r.err;
+}
+
+TEST_F(PageCommandsTest, ViewAndReportWriteTheSearchPages) {
+  auto r = Tool(dir_, "view mercy 1");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, SearchPageHtml(BuildSearchViewBody("2|3|Mercy again.", "mercy")));
+
+  r = Tool(dir_, "report ' mercy ' 2");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, SearchPageHtml(BuildSearchReportBody(
+                       {"2|1|His mercy is near.", "2|3|Mercy again."}, {0, 1}, "mercy")));
+
+  struct Bad {
+    const char* args;
+    const char* message;
+  };
+  for (const Bad& b : {Bad{"view mercy 2", "no result 2: the search found 2 verses"},
+                       Bad{"view mercy -1", "bad result index"},
+                       Bad{"view mercy x", "bad result index"},
+                       Bad{"view mercy 0 115", "bad scope \"115\""},
+                       Bad{"report mercy -1", "bad scope"},
+                       Bad{"report mercy 3", "found no verse"},
+                       Bad{"report '  '", "the search text is empty"}}) {
+    r = Tool(dir_, b.args);
+    EXPECT_EQ(r.exitCode, 1) << b.args;
+    EXPECT_NE(r.err.find(b.message), std::string::npos) << b.args << ": " << r.err;
+    EXPECT_EQ(r.out, "") << b.args;
+  }
+}
+
+}  // namespace
+}  // namespace lumivra
