@@ -81,7 +81,7 @@ std::string FindSelectScript(const std::string& textUtf8) {
   // several nodes, as a text range's would.
   return "(function(needle){"
          "var b=document.body;if(!b||!needle)return false;"
-         "document.documentElement.classList.add('lumivra-whole');"
+         "document.documentElement.classList.add('lumivra-whole');void b.offsetHeight;"
          "var w=document.createTreeWalker(b,NodeFilter.SHOW_TEXT,null),nodes=[],starts=[],all='',n;"
          "while((n=w.nextNode())){starts.push(all.length);nodes.push(n);all+=n.data;}"
          "var at=all.toLowerCase().indexOf(needle.toLowerCase());if(at<0)return false;"
