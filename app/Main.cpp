@@ -26,6 +26,7 @@
 #include "Bookmarks.h"
 #include "BrowserDocument.h"
 #include "BrowserProfile.h"
+#include "ReaderPage.h"
 #include "ButtonLayout.h"
 #include "ChapterCatalogue.h"
 #include "ChapterPageBuilder.h"
@@ -222,7 +223,7 @@ void TMainForm::CreateMainPanel() {
 
   WebBrowser = new QWebEngineView(MainPanel);
   WebBrowser->setObjectName("WebBrowser");
-  WebBrowser->setPage(new QWebEnginePage(ReaderBrowserProfile(), WebBrowser));
+  WebBrowser->setPage(new TReaderPage(ReaderBrowserProfile(), WebBrowser));
   connect(WebBrowser->page(), &QWebEnginePage::loadStarted, this,
           [this] { navigationRequested_ = false; });
   connect(WebBrowser->page(), &QWebEnginePage::loadFinished, this, [this](bool) {

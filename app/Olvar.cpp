@@ -2,6 +2,8 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QScreen>
+#include <QTimer>
 
 #include "InformationDialog.h"
 #include "Main.h"
@@ -36,5 +38,11 @@ int main(int argc, char** argv) {
   // destroy it.
 
   mainForm.showMaximized();
+  // Without a window manager nobody maximizes the window: fill the screen.
+  QTimer::singleShot(500, &mainForm, [&mainForm] {
+    const QRect area = mainForm.screen()->availableGeometry();
+    if (mainForm.frameGeometry().width() < area.width() * 9 / 10)
+      mainForm.setGeometry(area);
+  });
   return app.exec();
 }

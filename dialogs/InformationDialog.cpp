@@ -11,6 +11,7 @@
 
 #include "BrowserDocument.h"
 #include "BrowserProfile.h"
+#include "ReaderPage.h"
 #include "ContentStore.h"
 #include "CorelButton.h"
 #include "DialogFont.h"
@@ -40,7 +41,7 @@ TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   ContainerPanel_->setGeometry(8, 8, 561, 329);
 
   InfoWebBrowser_ = new QWebEngineView(ContainerPanel_);
-  InfoWebBrowser_->setPage(new QWebEnginePage(ReaderBrowserProfile(), InfoWebBrowser_));
+  InfoWebBrowser_->setPage(new TReaderPage(ReaderBrowserProfile(), InfoWebBrowser_));
   InfoWebBrowser_->setObjectName("InfoWebBrowser");
   InfoWebBrowser_->setGeometry(2, 2, 557, 325);
 

@@ -5,6 +5,8 @@
 
 #include "ChapterCatalogue.h"
 #include "Cp1252.h"
+#include "Maker.h"
+#include "ReaderPage.h"
 #include "ReaderTestSupport.h"
 #include "Splitter.h"
 #include "TepSchemeButton.h"
@@ -259,6 +261,25 @@ TEST_F(ReaderTest, TitlePageFollowsInitODefaultPage) {
                                     : "res://olvar.exe/mainolvarpage_default")
         << value;
   }
+}
+
+TEST_F(ReaderTest, HomePageLinksOpenOutsideTheReaderAndThePaneStays) {
+  TMainForm& form = Open();
+  auto* page = qobject_cast<TReaderPage*>(form.WebBrowser->page());
+  ASSERT_NE(page, nullptr);
+  std::vector<QUrl> opened;
+  page->OpenExternally = [&](const QUrl& url) { opened.push_back(url); };
+  ShowNode(0);
+  ASSERT_EQ(PageUrl(), "res://olvar.exe/homepage");
+
+  // (mail addresses go to the desktop through the engine itself)
+  Eval("document.querySelector('a[href$=\"/news/productnews.html\"]').click(); 0");
+  QTest::qWait(300);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].toString().toStdString(),
+            std::string(kMakerWebAddress) + "/news/productnews.html");
+  EXPECT_EQ(PageUrl(), "res://olvar.exe/homepage");
+
 }
 
 // --- Chapter pages ----------------------------------------------------------

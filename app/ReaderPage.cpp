@@ -1,0 +1,21 @@
+#include "ReaderPage.h"
+
+#include <QDesktopServices>
+
+TReaderPage::TReaderPage(QWebEngineProfile* profile, QObject* parent)
+    : QWebEnginePage(profile, parent),
+      OpenExternally([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}
+
+bool TReaderPage::IsExternal(const QUrl& url) {
+  const QString scheme = url.scheme().toLower();
+  return scheme == "http" || scheme == "https" || scheme == "mailto";
+}
+
+bool TReaderPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+  if (IsExternal(url)) {
+    // The pane never leaves for the web; a followed link opens outside.
+    if (type == NavigationTypeLinkClicked && OpenExternally) OpenExternally(url);
+    return false;
+  }
+  return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+}
