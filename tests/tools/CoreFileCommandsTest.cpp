@@ -14,20 +14,10 @@ using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
 
-const std::string kTool = LUMIVRA_BUILD_DIR "/olvar-tool";
 
-struct Run {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
+using Run = testing::ToolRun;
 
-Run Tool(const TempDir& dir, const std::string& args) {
-  const auto errFile = dir / "stderr.txt";
-  auto r = testing::RunCommand("cd " + Quote(dir.path()) + " && " + Quote(kTool) + " " + args +
-                               " 2>" + Quote(errFile));
-  return {r.exitCode, r.out, ReadFile(errFile)};
-}
+Run Tool(const TempDir& dir, const std::string& args) { return testing::RunTool(dir, args); }
 
 const std::string kBinary = std::string("line one\r\nline\0two\r\n\xE2\xFF", 23);
 

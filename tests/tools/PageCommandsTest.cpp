@@ -16,20 +16,10 @@ using testing::Quote;
 using testing::ReadFile;
 using testing::TempDir;
 
-const std::string kTool = LUMIVRA_BUILD_DIR "/olvar-tool";
 
-struct Run {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
+using Run = testing::ToolRun;
 
-Run Tool(const TempDir& dir, const std::string& args) {
-  const auto errFile = dir / "stderr.txt";
-  auto r = testing::RunCommand("cd " + Quote(dir.path()) + " && " + Quote(kTool) + " " + args +
-                               " 2>" + Quote(errFile));
-  return {r.exitCode, r.out, ReadFile(errFile)};
-}
+Run Tool(const TempDir& dir, const std::string& args) { return testing::RunTool(dir, args); }
 
 class PageCommandsTest : public ::testing::Test {
 protected:

@@ -13,19 +13,11 @@ using testing::Quote;
 using testing::ReadFile;
 using testing::TempDir;
 
-const std::string kTool = LUMIVRA_BUILD_DIR "/olvar-tool";
 
-struct Run {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
+using Run = testing::ToolRun;
 
 Run Search(const TempDir& dir, const std::string& args) {
-  const auto errFile = dir / "stderr.txt";
-  auto r = testing::RunCommand("cd " + Quote(dir.path()) + " && " + Quote(kTool) + " search " + args + " 2>" +
-                               Quote(errFile));
-  return {r.exitCode, r.out, ReadFile(errFile)};
+  return testing::RunTool(dir, "search " + args);
 }
 
 void WriteTranslation(const TempDir& dir, const std::map<int, std::string>& chapters, int missing = 0) {

@@ -68,4 +68,19 @@ inline void WriteFile(const std::filesystem::path& p, const std::string& bytes) 
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// The result of one olvar-tool run, with standard error kept apart.
+struct ToolRun {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+// Runs the built olvar-tool with `args` in `dir`, as the reader would run there.
+inline ToolRun RunTool(const TempDir& dir, const std::string& args) {
+  const auto errFile = dir / "stderr.txt";
+  auto r = RunCommand("cd " + Quote(dir.path()) + " && " + Quote(LUMIVRA_BUILD_DIR "/olvar-tool") +
+                      " " + args + " 2>" + Quote(errFile));
+  return {r.exitCode, r.out, ReadFile(errFile)};
+}
+
 }  // namespace lumivra::testing
