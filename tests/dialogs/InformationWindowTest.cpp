@@ -508,7 +508,8 @@ TEST_F(SearchPagesWindowTest, ReportOfEveryVerseIsCompleteInTheWindowSoon) {
   ASSERT_GE(elapsed, 0);
   std::cout << "report of 6236 verses complete in the window after " << elapsed << " ms\n";
   RecordProperty("report_window_ms", static_cast<int>(elapsed));
-#if !defined(__SANITIZE_ADDRESS__)
+  // The bound holds for an optimised build; others only report the figure.
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
   EXPECT_LT(elapsed, 2000);
 #endif
 }
