@@ -274,7 +274,8 @@ TEST_F(ReaderTest, HomePageLinksOpenOutsideTheReaderAndThePaneStays) {
 
   // (mail addresses go to the desktop through the engine itself)
   Eval("document.querySelector('a[href$=\"/news/productnews.html\"]').click(); 0");
-  QTest::qWait(300);
+  for (int waited = 0; opened.empty() && waited < 5000; waited += 50) QTest::qWait(50);
+  QTest::qWait(100);
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0].toString().toStdString(),
             std::string(kMakerWebAddress) + "/news/productnews.html");
