@@ -1,8 +1,11 @@
 #include "BrowserProfile.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QWebEngineProfile>
 
+#include "Fonts.h"
 #include "OfflineInterceptor.h"
 #include "PageCompat.h"
 #include "ResSchemeHandler.h"
@@ -19,4 +22,10 @@ QWebEngineProfile* ReaderBrowserProfile() {
     return p;
   }();
   return profile;
+}
+
+void PrepareBrowserEngine() {
+  ConfigureFonts();
+  RegisterResScheme();
+  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }

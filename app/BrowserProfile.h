@@ -6,3 +6,8 @@ class QWebEngineProfile;
 // res://Olvar.exe/..., refusing the network, with the page compatibility
 // scripts. Created on first use, lives until the application ends.
 QWebEngineProfile* ReaderBrowserProfile();
+
+// Before the application object exists: the reader's fonts, the res scheme,
+// and, for root only, the browser engine without its sandbox (it refuses to
+// start otherwise).
+void PrepareBrowserEngine();

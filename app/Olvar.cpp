@@ -1,24 +1,17 @@
 // The reader's process entry. There are no command-line options.
-#include <unistd.h>
-
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
 
+#include "BrowserProfile.h"
 #include "InformationDialog.h"
 #include "Main.h"
-#include "SearchPageWindow.h"
-#include "Fonts.h"
-#include "ResSchemeHandler.h"
 #include "SearchDialog.h"
+#include "SearchPageWindow.h"
 
 int main(int argc, char** argv) {
-  ConfigureFonts();
-  // Custom schemes must be known before the browser engine starts.
-  RegisterResScheme();
-  // The browser engine refuses its sandbox when run as root; only then is it
-  // switched off.
-  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  // The scheme and the fonts must be known before the browser engine starts.
+  PrepareBrowserEngine();
 
   // Start-up step: create and show the splash screen here.
   QApplication app(argc, argv);

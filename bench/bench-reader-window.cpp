@@ -15,12 +15,11 @@
 #include <sstream>
 
 #include "BrowserDocument.h"
+#include "BrowserProfile.h"
 #include "ChapterPageBuilder.h"
 #include "Cp1252.h"
-#include "Fonts.h"
 #include "ScriptText.h"
 #include "Main.h"
-#include "ResSchemeHandler.h"
 
 namespace {
 
@@ -111,9 +110,7 @@ int main(int argc, char** argv) {
     std::puts("bench-reader-window: needs an X server (xvfb-run); skipped");
     return 0;
   }
-  ConfigureFonts();
-  RegisterResScheme();
-  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  PrepareBrowserEngine();
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
   QApplication::setApplicationName(kApplicationTitle);

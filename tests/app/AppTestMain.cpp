@@ -1,25 +1,20 @@
 // main() for the window tests: the res scheme and the fonts are set up before
 // the one application object of the run.
-#include <unistd.h>
-
 #include <QApplication>
 #include <cstring>
 #include <memory>
 
 #include <gtest/gtest.h>
 
+#include "BrowserProfile.h"
 #include "Main.h"
-#include "Fonts.h"
-#include "ResSchemeHandler.h"
 
 int main(int argc, char** argv) {
   bool listing = false;
   for (int i = 1; i < argc; ++i) listing |= std::strcmp(argv[i], "--gtest_list_tests") == 0;
   ::testing::InitGoogleTest(&argc, argv);
   if (listing) return RUN_ALL_TESTS();
-  ConfigureFonts();
-  RegisterResScheme();
-  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  PrepareBrowserEngine();
   if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) {
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
   }

@@ -17,6 +17,7 @@
 #include "BrowserDocument.h"
 #include "Main.h"
 #include "MessageBoxes.h"
+#include "support/QtWait.h"
 #include "support/TestFolder.h"
 
 namespace lumivra::testing {
@@ -37,17 +38,6 @@ public:
   }
   std::vector<RecordedBox> boxes;
 };
-
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QTest::qSleep(2);
-  }
-  return true;
-}
 
 class ReaderTest : public ::testing::Test {
 protected:

@@ -1,6 +1,5 @@
 // The res: scheme, the offline interceptor, the page compatibility script and
 // the fonts, in a real browser view.
-#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,19 +22,11 @@
 #include "PageCompat.h"
 #include "PageResources.h"
 #include "ResSchemeHandler.h"
+#include "support/QtWait.h"
 
 namespace {
 
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QTest::qSleep(2);
-  }
-  return true;
-}
+using lumivra::testing::WaitUntil;
 
 void Pause(int ms) {
   QElapsedTimer timer;
@@ -376,19 +367,3 @@ TEST(FontsTest, ConfigureFontsKeepsAnExistingSetting) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  bool listing = false;
-  for (int i = 1; i < argc; ++i) listing |= std::strcmp(argv[i], "--gtest_list_tests") == 0;
-  ::testing::InitGoogleTest(&argc, argv);
-  if (listing) return RUN_ALL_TESTS();
-  ConfigureFonts();
-  RegisterResScheme();
-  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-  static int qtArgc = 1;
-  static char name[] = "res-scheme-tests";
-  static char* qtArgv[] = {name, nullptr};
-  QApplication app(qtArgc, qtArgv);
-  return RUN_ALL_TESTS();
-}
