@@ -48,40 +48,49 @@ std::optional<char> CodePointToCp1252(char32_t cp) {
   return std::nullopt;
 }
 
+bool DecodeUtf8(const std::string& text, size_t& i, char32_t& cp) {
+  const size_t n = text.size();
+  if (i >= n) return false;
+  const unsigned char b = static_cast<unsigned char>(text[i]);
+  size_t len;
+  char32_t value;
+  if (b < 0x80) {
+    value = b;
+    len = 1;
+  } else if ((b & 0xE0) == 0xC0) {
+    value = b & 0x1F;
+    len = 2;
+  } else if ((b & 0xF0) == 0xE0) {
+    value = b & 0x0F;
+    len = 3;
+  } else if ((b & 0xF8) == 0xF0) {
+    value = b & 0x07;
+    len = 4;
+  } else {
+    return false;
+  }
+  if (n - i < len) return false;
+  for (size_t k = 1; k < len; ++k) {
+    const unsigned char c = static_cast<unsigned char>(text[i + k]);
+    if ((c & 0xC0) != 0x80) return false;
+    value = (value << 6) | (c & 0x3F);
+  }
+  // Overlong forms, surrogates and values beyond U+10FFFF are malformed.
+  static constexpr char32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < kMinimum[len] || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF)
+    return false;
+  cp = value;
+  i += len;
+  return true;
+}
+
 std::optional<std::string> Utf8ToCp1252(const std::string& text) {
   std::string out;
   out.reserve(text.size());
   size_t i = 0;
-  const size_t n = text.size();
-  while (i < n) {
-    const unsigned char b = static_cast<unsigned char>(text[i]);
-    char32_t cp;
-    size_t len;
-    if (b < 0x80) {
-      cp = b;
-      len = 1;
-    } else if ((b & 0xE0) == 0xC0) {
-      cp = b & 0x1F;
-      len = 2;
-    } else if ((b & 0xF0) == 0xE0) {
-      cp = b & 0x0F;
-      len = 3;
-    } else if ((b & 0xF8) == 0xF0) {
-      cp = b & 0x07;
-      len = 4;
-    } else {
-      return std::nullopt;
-    }
-    if (i + len > n) return std::nullopt;
-    for (size_t k = 1; k < len; ++k) {
-      const unsigned char c = static_cast<unsigned char>(text[i + k]);
-      if ((c & 0xC0) != 0x80) return std::nullopt;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    // Overlong forms, surrogates and values beyond U+10FFFF are malformed.
-    static constexpr char32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMinimum[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return std::nullopt;
-    i += len;
+  while (i < text.size()) {
+    char32_t cp = 0;
+    if (!DecodeUtf8(text, i, cp)) return std::nullopt;
     auto byte = CodePointToCp1252(cp);
     if (!byte) return std::nullopt;
     out += *byte;

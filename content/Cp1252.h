@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,11 @@ std::string Cp1252ToUtf8(const std::string& text);
 // UTF-8 to Windows-1252; nullopt when a character has no Windows-1252 byte or
 // the UTF-8 is malformed.
 std::optional<std::string> Utf8ToCp1252(const std::string& text);
+
+// Decodes the UTF-8 code point at `i` into `cp` and moves `i` past it; false
+// for a malformed, truncated or overlong sequence, a surrogate, or a value
+// beyond U+10FFFF (`i` is then left as it was).
+bool DecodeUtf8(const std::string& text, size_t& i, char32_t& cp);
 
 // The byte for one code point, if Windows-1252 has one.
 std::optional<char> CodePointToCp1252(char32_t cp);

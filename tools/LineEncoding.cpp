@@ -8,42 +8,12 @@
 namespace lumivra {
 namespace {
 
-// Decodes the code point at `i` and moves past it; nullopt for malformed,
-// overlong or surrogate sequences.
-bool NextCodePoint(const std::string& s, size_t& i, char32_t& cp) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  size_t len;
-  char32_t min;
-  if (b0 < 0x80) {
-    cp = b0;
-    ++i;
-    return true;
-  } else if ((b0 & 0xE0) == 0xC0) {
-    len = 2, cp = b0 & 0x1F, min = 0x80;
-  } else if ((b0 & 0xF0) == 0xE0) {
-    len = 3, cp = b0 & 0x0F, min = 0x800;
-  } else if ((b0 & 0xF8) == 0xF0) {
-    len = 4, cp = b0 & 0x07, min = 0x10000;
-  } else {
-    return false;
-  }
-  if (s.size() - i < len) return false;
-  for (size_t k = 1; k < len; ++k) {
-    const auto b = static_cast<unsigned char>(s[i + k]);
-    if ((b & 0xC0) != 0x80) return false;
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-  i += len;
-  return true;
-}
-
 template <typename Emit>
 void ForEachCodePoint(const std::string& utf8, const std::string& where, Emit emit) {
   size_t i = 0;
   while (i < utf8.size()) {
     char32_t cp = 0;
-    if (!NextCodePoint(utf8, i, cp)) throw PackError(where + " is not valid UTF-8");
+    if (!DecodeUtf8(utf8, i, cp)) throw PackError(where + " is not valid UTF-8");
     if (cp == '\r' || cp == '\n' || cp == 0)
       throw PackError(where + " holds a line break or NUL (" + CodePointName(cp) + ")");
     if ((cp < 0x20 && cp != '\t') || cp == 0x7F)
