@@ -337,7 +337,7 @@ TEST(ContentPacker, RealPackageGivesTheWholeBook) {
   }
   const auto etr2 = RunCommand("wrestool -x --raw --type=23 --name=ETR2 " + Quote(tmp.path() / kTranslationFile));
   EXPECT_EQ(etr2.out, translation->FindResource("ETR2", kResourceTypeHtml));
-  const auto pe = RunCommand("/usr/bin/python3 " LUMIVRA_SOURCE_DIR "/tests/tools/pe_inspect.py " +
+  const auto pe = RunCommand("/usr/bin/python3 " LUMIVRA_SOURCE_DIR "/tests/tools/pe_dump.py " +
                              Quote(tmp.path() / kInfoFile));
   const auto report = json::parse(pe.out);
   EXPECT_TRUE(report["checksum_ok"].get<bool>());

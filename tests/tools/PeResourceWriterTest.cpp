@@ -42,7 +42,7 @@ std::string Hex(const std::string& bytes) {
 }
 
 nlohmann::json Inspect(const std::filesystem::path& dll) {
-  const auto r = RunCommand("/usr/bin/python3 " LUMIVRA_SOURCE_DIR "/tests/tools/pe_inspect.py " + Quote(dll) +
+  const auto r = RunCommand("/usr/bin/python3 " LUMIVRA_SOURCE_DIR "/tests/tools/pe_dump.py " + Quote(dll) +
                             " --data");
   EXPECT_EQ(r.exitCode, 0) << r.out;
   return nlohmann::json::parse(r.out);
