@@ -32,7 +32,6 @@
 #include "ChapterPageBuilder.h"
 #include "CommonDialog.h"
 #include "ContentError.h"
-#include "Cp1252.h"
 #include "DisplayOption.h"
 #include "IEDocHostUIHandler.h"
 #include "InformationDialog.h"
@@ -49,6 +48,7 @@
 #include "TextLines.h"
 #include "SearchDialog.h"
 #include "Wallpaper.h"
+#include "QtText.h"
 
 using lumivra::ContentError;
 using lumivra::StringList;
@@ -64,10 +64,6 @@ constexpr int kChangeDelayMs = 5;
 // A navigation that never reports its end is given up after this long
 // before a chapter page is written over it.
 constexpr int kNavigationWaitMs = 5000;
-
-QString FromCp1252(const std::string& text) {
-  return QString::fromStdString(lumivra::Cp1252ToUtf8(text));
-}
 
 // The start-up warnings of the core-file check as message boxes.
 class MessageBoxWarnings : public lumivra::StartupWarnings {
@@ -342,10 +338,6 @@ void TMainForm::CreateMenu() {
 
 namespace {
 
-std::string ToCp1252(const QString& text) {
-  return lumivra::Utf8ToCp1252(text.toStdString()).value_or(std::string());
-}
-
 TBookmarkActions BookmarkActionsOf(const TMainForm& form) {
   TBookmarkActions actions;
   actions.separator = form.N3;
@@ -368,7 +360,7 @@ void RefreshBookmarkMenu(TMainForm& form) {
 void PrepareCommonDialog(TMainForm& form, TCommonDlg& dlg) {
   dlg.SetTexture(CurrentWallpaper());
   dlg.ErrorReport = [&form](const QString& text) {
-    form.ShowApplicationError(lumivra::Utf8ToCp1252(text.toStdString()).value_or(text.toStdString()));
+    form.ShowApplicationError(ToCp1252(text));
   };
 }
 

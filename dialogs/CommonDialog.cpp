@@ -11,7 +11,6 @@
 #include "ApplicationError.h"
 #include "ContentError.h"
 #include "CorelButton.h"
-#include "Cp1252.h"
 #include "DialogFont.h"
 #include "GotoEntry.h"
 #include "JPanelTexture.h"
@@ -19,6 +18,7 @@
 #include "PageResources.h"
 #include "TextLines.h"
 #include "Wallpaper.h"
+#include "QtText.h"
 
 namespace {
 
@@ -47,8 +47,6 @@ QImage LogoArtwork() {
     logo.loadFromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size()), "PNG");
   return logo;
 }
-
-QString Ui(const std::string& cp1252) { return QString::fromStdString(lumivra::Cp1252ToUtf8(cp1252)); }
 
 // The character a key press types, as the go-to filter sees it: 0 for keys
 // that type nothing (arrows, shortcuts), which pass untouched.
@@ -287,7 +285,7 @@ void TCommonDlg::OKBtnClick() {
         return;
       }
       if (DisplayCombo->currentText() != displayName_) {
-        displayName_ = Ui(lumivra::Trim(lumivra::Utf8ToCp1252(DisplayCombo->currentText().toStdString()).value_or("")));
+        displayName_ = FromCp1252(lumivra::Trim(ToCp1252(DisplayCombo->currentText())));
         displayChanged_ = true;
       } else {
         displayChanged_ = false;

@@ -15,26 +15,16 @@
 
 #include "AutoCombo.h"
 #include "CorelButton.h"
-#include "Cp1252.h"
 #include "DialogFont.h"
 #include "JPanelTexture.h"
 #include "PageResources.h"
 #include "ScopeNames.h"
 #include "TextLines.h"
+#include "QtText.h"
 
 namespace {
 
 constexpr int kResultLineHeight = 17;
-
-QString FromCp1252(const std::string& text) { return QString::fromUtf8(lumivra::Cp1252ToUtf8(text)); }
-
-// Characters the code page lacks become "?", as the platform's conversion does.
-std::string ToCp1252(const QString& text) {
-  std::string out;
-  out.reserve(static_cast<size_t>(text.size()));
-  for (char32_t cp : text.toUcs4()) out += lumivra::CodePointToCp1252(cp).value_or('?');
-  return out;
-}
 
 // The magnifier drawn before each result line; its white shows the line's brush.
 QImage LoadBitImage() {

@@ -1,0 +1,18 @@
+#pragma once
+// The window boundary: Windows-1252 text of the core to Qt's Unicode and back.
+#include <QString>
+#include <string>
+
+#include "Cp1252.h"
+
+inline QString FromCp1252(const std::string& text) {
+  return QString::fromStdString(lumivra::Cp1252ToUtf8(text));
+}
+
+// Characters the code page lacks become "?", as the platform's conversion does.
+inline std::string ToCp1252(const QString& text) {
+  std::string out;
+  out.reserve(static_cast<size_t>(text.size()));
+  for (char32_t cp : text.toUcs4()) out += lumivra::CodePointToCp1252(cp).value_or('?');
+  return out;
+}
