@@ -72,7 +72,12 @@ std::string ClearSelectionScript() {
   return "(function(){var s=window.getSelection();if(s)s.removeAllRanges();})();";
 }
 
-std::string ReadyStateScript() { return "document.readyState"; }
+std::string ReadyStateScript() {
+  // A written document reads "complete" while its pictures are still on their
+  // way; it is not complete, nor laid out for good, until they are in.
+  return "(function(d){var s=d.readyState;if(s==='complete'){var m=d.images,i;"
+         "for(i=0;i<m.length;++i)if(!m[i].complete)return 'interactive';}return s;})(document)";
+}
 
 std::string ScrollToTopScript() { return "window.scrollTo(0,0);"; }
 

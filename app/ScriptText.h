@@ -22,7 +22,7 @@ std::string SetBodyHtmlScript(const std::string& htmlUtf8);
 // Clears the selection of the document.
 std::string ClearSelectionScript();
 // Evaluates to the document's loading state: "loading", "interactive" or
-// "complete".
+// "complete" (only once its pictures have loaded or failed).
 std::string ReadyStateScript();
 // Scrolls the window to the top.
 std::string ScrollToTopScript();
