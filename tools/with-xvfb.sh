@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs a window test against an X server of its own. Tests run side by side
+# then never take focus or activation from each other. Listing a test
+# executable's cases needs no server.
+set -uo pipefail
+for arg in "$@"; do
+  if [ "$arg" = --gtest_list_tests ]; then exec "$@"; fi
+done
+
+dir=$(mktemp -d "${TMPDIR:-/tmp}/lumivra-x.XXXXXX")
+xpid=
+cleanup() {
+  if [ -n "$xpid" ]; then kill "$xpid" 2>/dev/null; wait "$xpid" 2>/dev/null; fi
+  rm -rf "$dir"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT
+
+# The server picks a free display itself and writes its number once it
+# accepts connections; -terminate ends it should this script be killed.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -terminate 3>"$dir/display" \
+  >"$dir/server.log" 2>&1 &
+xpid=$!
+for _ in $(seq 1 200); do
+  if grep -q '^[0-9]' "$dir/display" 2>/dev/null; then break; fi
+  if ! kill -0 "$xpid" 2>/dev/null; then break; fi
+  sleep 0.05
+done
+display=$(head -n 1 "$dir/display" 2>/dev/null)
+if ! [[ "$display" =~ ^[0-9]+$ ]]; then
+  echo "with-xvfb: the X server did not start" >&2
+  cat "$dir/server.log" >&2
+  exit 1
+fi
+
+DISPLAY=":$display" "$@"
+status=$?
+exit "$status"
