@@ -13,6 +13,7 @@
 #include <QWebEngineView>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -76,14 +77,11 @@ class ResSchemeTest : public ::testing::Test {
   }
 
   QVariant Eval(const QString& js) {
-    bool done = false;
-    QVariant result;
-    page_->runJavaScript(js, [&](const QVariant& v) {
-      result = v;
-      done = true;
-    });
-    WaitUntil([&] { return done; }, 20000);
-    return result;
+    // The answer may come after the wait has given up.
+    auto answer = std::make_shared<std::pair<bool, QVariant>>();
+    page_->runJavaScript(js, [answer](const QVariant& v) { *answer = {true, v}; });
+    WaitUntil([&] { return answer->first; }, 20000);
+    return answer->second;
   }
 
   // Runs an async expression (a promise) and waits for its settled value.
@@ -169,10 +167,9 @@ TEST_F(ResSchemeTest, BlendTransitionFadesOutWhenHidden) {
   ASSERT_TRUE(Load("res://Olvar.exe/mainolvarpage"));
   Eval("var p = document.images[0]; p.style.filter = 'blendTrans(duration=0.5)'; p.filters.blendtrans.apply();"
        "p.style.visibility = 'hidden'; p.filters.blendtrans.play();");
-  Pause(100);
   // still shown while it fades
-  EXPECT_EQ(Eval("getComputedStyle(p).visibility").toString(), "visible");
-  EXPECT_LT(Eval("parseFloat(getComputedStyle(p).opacity)").toDouble(), 1.0);
+  EXPECT_TRUE(WaitForJs("getComputedStyle(p).visibility == 'visible' && "
+                        "parseFloat(getComputedStyle(p).opacity) < 1", 2000));
   ASSERT_TRUE(WaitForJs("getComputedStyle(p).visibility == 'hidden'", 3000));
   // a real filter value still reaches the engine
   Eval("p.style.filter = 'grayscale(1)'");
