@@ -1,10 +1,13 @@
-// Timings of the reader window: start-up to the title page, and selecting
-// chapter 2 until its page is complete, in each display option. Needs an X
-// server (run under xvfb-run); without one it says so and ends.
+// Timings of the reader window: start-up to the title page, selecting
+// chapter 2 until its page is complete in each display option, and the report
+// of every verse from the press to its page complete in the information
+// window. Needs an X server (run under xvfb-run); without one it says so and
+// ends.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QTimer>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QTreeWidget>
@@ -19,7 +22,12 @@
 #include "ChapterPageBuilder.h"
 #include "Cp1252.h"
 #include "ScriptText.h"
+#include "AutoCombo.h"
+#include "InformationDialog.h"
 #include "Main.h"
+#include "MessageBoxes.h"
+#include "SearchDialog.h"
+#include "SearchPageWindow.h"
 
 namespace {
 
@@ -102,6 +110,48 @@ void WriteChapter2Page(benchmark::State& state) {
   }
 }
 BENCHMARK(WriteChapter2Page)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Says Yes to the question asked above 1000 hits.
+class YesBoxes : public MessageBoxes {
+public:
+  QMessageBox::StandardButton Show(QMessageBox::Icon, const QString&, const QString&,
+                                   QMessageBox::StandardButtons, QMessageBox::StandardButton,
+                                   QWidget*) override {
+    return QMessageBox::Yes;
+  }
+};
+
+// Report of all 6236 verses: from the press until the page in the
+// information window is complete with every verse.
+void ReportOfEveryVerse(benchmark::State& state) {
+  TSearchDlg search;
+  TInformationDlg info;
+  YesBoxes boxes;
+  search.SetTranslationLibrary(form->Content().TranslationLibrary());
+  ConnectSearchPages(search, info, boxes);
+  search.SearchCombo->setEditText("|");
+  search.FindBtnClick();
+  while (search.Filling()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  const std::string countScript =
+      "document.readyState=='complete'?String(document.querySelectorAll('font.f4').length):''";
+  for (auto _ : state) {
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, &info, [&] {
+      if (QApplication::activeModalWidget() != &info) return;
+      watch.stop();
+      while (EvaluateInBrowser(info.InfoWebBrowser(), countScript) != "6236") {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+      }
+      state.PauseTiming();
+      info.close();
+    });
+    watch.start();
+    search.ReportBtnClick();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(ReportOfEveryVerse)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 

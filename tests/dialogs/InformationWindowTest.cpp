@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
 #include <QPrintDialog>
@@ -16,7 +15,6 @@
 #include <QTimer>
 #include <QWebEngineView>
 #include <fstream>
-#include <iostream>
 
 #include "AutoCombo.h"
 #include "BrowserDocument.h"
@@ -483,8 +481,9 @@ TEST_F(SearchPagesWindowTest, ReportOfOneHitAndOfAnEmptyList) {
   Disarm(info_);
 }
 
-// From pressing Report on all 6236 verses to the page complete in the window.
-TEST_F(SearchPagesWindowTest, ReportOfEveryVerseIsCompleteInTheWindowSoon) {
+// Report on all 6236 verses: the page is complete in the window with each of
+// them (its timing is a benchmark of the reader window).
+TEST_F(SearchPagesWindowTest, ReportOfEveryVerseIsCompleteInTheWindow) {
   auto file = PeResourceFile::Open(std::string(LUMIVRA_BUILD_DIR) + "/" + kTranslationFile);
   if (!file) GTEST_SKIP() << "core files not built";
   translation_ = std::move(file);
@@ -493,23 +492,16 @@ TEST_F(SearchPagesWindowTest, ReportOfEveryVerseIsCompleteInTheWindowSoon) {
   Find("|");
   ASSERT_EQ(search_.ResultList->count(), 6236);
 
-  QElapsedTimer clock;
-  qint64 elapsed = -1;
+  bool complete = false;
   OnShown(info_, [&] {
-    WaitUntil([&] {
+    complete = WaitUntil([&] {
       return Eval("document.readyState == 'complete' ? "
                   "String(document.querySelectorAll('font.f4').length) : ''") == "6236";
     }, 30000);
-    elapsed = clock.elapsed();
     info_.close();
   });
-  clock.start();
   search_.ReportBtn->click();
-  ASSERT_GE(elapsed, 0);
-  std::cout << "report of 6236 verses complete in the window after " << elapsed << " ms\n";
-  RecordProperty("report_window_ms", static_cast<int>(elapsed));
-  // The bound holds for an optimised build; others only report the figure.
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-  EXPECT_LT(elapsed, 2000);
-#endif
+  EXPECT_TRUE(complete);
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_EQ(boxes_.boxes[0].title, "Confirm");
 }
