@@ -9,7 +9,9 @@ done
 
 dir=$(mktemp -d "${TMPDIR:-/tmp}/lumivra-x.XXXXXX")
 xpid=
+tpid=
 cleanup() {
+  if [ -n "$tpid" ]; then kill -9 "$tpid" 2>/dev/null; fi
   if [ -n "$xpid" ]; then kill "$xpid" 2>/dev/null; wait "$xpid" 2>/dev/null; fi
   rm -rf "$dir"
 }
@@ -33,6 +35,23 @@ if ! [[ "$display" =~ ^[0-9]+$ ]]; then
   exit 1
 fi
 
-DISPLAY=":$display" "$@"
+# A test still running after LUMIVRA_TEST_LIMIT seconds (75 by default, below
+# the suite's own limit) has its threads' stacks printed, then is ended.
+limit=${LUMIVRA_TEST_LIMIT:-75}
+DISPLAY=":$display" "$@" &
+tpid=$!
+end=$((SECONDS + limit))
+while [ "$SECONDS" -lt "$end" ] && kill -0 "$tpid" 2>/dev/null; do
+  sleep 0.1
+done
+if kill -0 "$tpid" 2>/dev/null; then
+  echo "with-xvfb: still running after ${limit} s; its stacks:" >&2
+  if command -v gdb >/dev/null; then
+    timeout 60 gdb -p "$tpid" -batch -nx -ex "thread apply all bt 25" 2>&1 | grep -E '^(#|Thread)' >&2
+  fi
+  kill -9 "$tpid" 2>/dev/null
+fi
+wait "$tpid"
 status=$?
+tpid=
 exit "$status"
