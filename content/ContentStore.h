@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "PeResourceFile.h"
 #include "StringList.h"
@@ -30,8 +31,10 @@ void ReadResourceLines(const PeResourceFile& file, const std::string& name, Stri
 // the transliteration and information files are opened for one read.
 class ContentStore {
 public:
-  // `folder` is where the core files are looked for ("." in the reader).
-  explicit ContentStore(std::string folder = ".");
+  // Each core file is taken from the first of `folders` that holds it
+  // (CoreFileFolders() in the reader and olvar-tool).
+  explicit ContentStore(std::vector<std::string> folders);
+  explicit ContentStore(const std::string& folder = ".");
   ~ContentStore();
 
   // Start-up check in the fixed order, with its warnings.
@@ -54,9 +57,10 @@ public:
   int PerReadOpenCount() const { return perReadOpens_; }
 
 private:
+  // Empty when no folder holds the file.
   std::string Path(const char* file) const;
 
-  std::string folder_;
+  std::vector<std::string> folders_;
   std::unique_ptr<PeResourceFile> arabic_;
   std::unique_ptr<PeResourceFile> translation_;
   bool transliterationAvailable_ = false;

@@ -5,6 +5,7 @@
 #include "ContentError.h"
 #include "ContentStore.h"
 #include "PeImage.h"
+#include "ProgramFolders.h"
 #include "support/TestFolder.h"
 
 namespace lumivra {
@@ -84,6 +85,28 @@ TEST(CheckCoreFiles, FileThatCannotBeOpenedIsSilent) {
   lines = {"old"};
   EXPECT_FALSE(store.LoadChapterInfoLines("7", lines));
   EXPECT_TRUE(lines.empty());
+}
+
+// Each file comes from the first folder that holds it.
+TEST(CheckCoreFiles, FoldersAreSearchedInOrder) {
+  CoreFolder second(true, true, true, true);
+  TestFolder first("first");
+  first.Write(kTranslationFile, BuildPeImage({{23, "ETR7", "first\r\n"}}).image);
+  ContentStore store({first.path().string(), second.path()});
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  EXPECT_TRUE(w.texts.empty());
+  StringList lines;
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Translation, "7", lines));
+  EXPECT_EQ(lines, (StringList{"first"}));
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+  EXPECT_EQ(lines, (StringList{"a1", "a2", "a3"}));
+  EXPECT_EQ(FindFileIn({first.path().string(), second.path()}, kInfoFile), second.dir() / kInfoFile);
+  EXPECT_EQ(FindFileIn({first.path().string()}, kInfoFile), "");
+  // The program's own folder comes first for the core files, last for the help file.
+  const std::string program = std::filesystem::canonical(LUMIVRA_BUILD_DIR).string();
+  EXPECT_EQ(CoreFileFolders(), (std::vector<std::string>{program, "."}));
+  EXPECT_EQ(HelpFileFolders(), (std::vector<std::string>{".", program}));
 }
 
 TEST(LoadChapterLines, ReadsEachKind) {

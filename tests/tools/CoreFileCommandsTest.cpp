@@ -123,5 +123,27 @@ TEST(PageCommand, MissingCoreFiles) {
   EXPECT_EQ(r.out, BuildChapterPage(2, "7", {}, {"en1", "en2"}));
 }
 
+// Each core file is taken from beside olvar-tool first, then from the working
+// folder; so the packed files beside the built tool serve any folder.
+TEST(CoreFileSearch, BesideTheToolFirstThenTheWorkingFolder) {
+  TempDir program, work;
+  std::filesystem::copy_file(testing::kToolApart, program / "olvar-tool");
+  WriteFile(program / "ETRRef32.dll", BuildPeImage({{23, "ETR7", "beside\r\n"}}).image);
+  WriteCoreFiles(work, true, true);
+  auto r = testing::RunTool(work, "page 0 7", program / "olvar-tool");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, BuildChapterPage(0, "7", {"ar1", "ar2"}, {"beside"}));
+
+  TempDir empty;
+  const std::string built = LUMIVRA_BUILD_DIR "/olvar-tool";
+  for (const char* args : {"page 0 1", "search mercy", "info 1"}) {
+    r = testing::RunTool(empty, args, built);
+    EXPECT_EQ(r.exitCode, 0) << args << ": " << r.err;
+    EXPECT_EQ(r.err, "") << args;
+    EXPECT_GT(r.out.size(), 1000u) << args;
+  }
+}
+
 }  // namespace
 }  // namespace lumivra

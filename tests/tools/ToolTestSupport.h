@@ -75,11 +75,16 @@ struct ToolRun {
   std::string err;
 };
 
-// Runs the built olvar-tool with `args` in `dir`, as the reader would run there.
-inline ToolRun RunTool(const TempDir& dir, const std::string& args) {
+// A copy of olvar-tool with no core files beside it: it reads the ones of
+// its working folder.
+inline const char kToolApart[] = LUMIVRA_TOOL_APART;
+
+// Runs olvar-tool (`tool`) with `args` in `dir`, as the reader would run there.
+inline ToolRun RunTool(const TempDir& dir, const std::string& args,
+                       const std::filesystem::path& tool = kToolApart) {
   const auto errFile = dir / "stderr.txt";
-  auto r = RunCommand("cd " + Quote(dir.path()) + " && " + Quote(LUMIVRA_BUILD_DIR "/olvar-tool") +
-                      " " + args + " 2>" + Quote(errFile));
+  auto r = RunCommand("cd " + Quote(dir.path()) + " && " + Quote(tool) + " " + args + " 2>" +
+                      Quote(errFile));
   return {r.exitCode, r.out, ReadFile(errFile)};
 }
 

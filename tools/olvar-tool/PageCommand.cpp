@@ -16,7 +16,7 @@ int RunPage(const Args& args) {
   const std::string& chapter = args[1];
 
   StderrWarnings warnings;
-  ContentStore store(".");
+  ContentStore store(CoreFileFolders());
   store.CheckCoreFiles(warnings);
 
   StringList first, translation;
