@@ -21,27 +21,24 @@ ContentStore::~ContentStore() = default;
 std::string ContentStore::Path(const char* file) const { return FindFileIn(folders_, file); }
 
 namespace {
-// nullptr when the file is missing or cannot be opened.
+// nullptr when the file is missing or damaged.
 std::unique_ptr<PeResourceFile> OpenFound(const std::string& path) {
   return path.empty() ? nullptr : PeResourceFile::Open(path);
 }
 }  // namespace
 
 void ContentStore::CheckCoreFiles(StartupWarnings& warnings) {
-  // A file that exists but cannot be opened leaves its handle empty, silently.
-  if (!Path(kArabicFile).empty())
-    arabic_ = OpenFound(Path(kArabicFile));
-  else
-    warnings.Warn("Warning : Failed to load core file ARef32.dll.");
+  // A damaged file would otherwise show every chapter without its verses.
+  arabic_ = OpenFound(Path(kArabicFile));
+  if (!arabic_) warnings.Warn("Warning : Failed to load core file ARef32.dll.");
 
-  if (!Path(kTranslationFile).empty())
-    translation_ = OpenFound(Path(kTranslationFile));
-  else
-    warnings.Warn("Warning : Failed to load core file ETRRef32.dll.");
+  translation_ = OpenFound(Path(kTranslationFile));
+  if (!translation_) warnings.Warn("Warning : Failed to load core file ETRRef32.dll.");
 
-  if (Path(kInfoFile).empty()) warnings.Warn("Warning : Failed to core load file SIRef32.dll.");
+  // The per-read files are opened once here only to see that they can be.
+  if (!OpenFound(Path(kInfoFile))) warnings.Warn("Warning : Failed to core load file SIRef32.dll.");
 
-  transliterationAvailable_ = !Path(kTransliterationFile).empty();
+  transliterationAvailable_ = OpenFound(Path(kTransliterationFile)) != nullptr;
 }
 
 bool ContentStore::LoadChapterLines(TextKind kind, const std::string& chapter, StringList& lines) {

@@ -37,7 +37,9 @@ public:
   explicit ContentStore(const std::string& folder = ".");
   ~ContentStore();
 
-  // Start-up check in the fixed order, with its warnings.
+  // Start-up check in the fixed order, with its warnings. A file that is
+  // there but cannot be opened (empty, truncated, not a module) counts as
+  // missing.
   void CheckCoreFiles(StartupWarnings& warnings);
 
   // Throws ContentError for a missing transliteration resource.

@@ -68,20 +68,24 @@ TEST(CheckCoreFiles, WarningsInOrderWithExactTexts) {
   }
 }
 
-TEST(CheckCoreFiles, FileThatCannotBeOpenedIsSilent) {
+// Damaged files warn as missing ones do, and their reads come back empty.
+TEST(CheckCoreFiles, FileThatCannotBeOpenedCountsAsMissing) {
   TestFolder dir("store");
+  const std::string sound = BuildPeImage({{23, "ETR7", "t1\r\n"}}).image;
   dir.Write(kArabicFile, "MZ but nothing else");
-  dir.Write(kTranslationFile, "");
-  dir.Write(kInfoFile, "junk");
+  dir.Write(kTranslationFile, sound.substr(0, sound.size() / 2));
+  dir.Write(kInfoFile, "");
+  dir.Write(kTransliterationFile, "junk");
   ContentStore store(dir.path().string());
   RecordingWarnings w;
   store.CheckCoreFiles(w);
-  EXPECT_TRUE(w.texts.empty());
+  EXPECT_EQ(w.texts, (std::vector<std::string>{kArabicWarning, kTranslationWarning, kInfoWarning}));
   EXPECT_EQ(store.ArabicLibrary(), nullptr);
+  EXPECT_EQ(store.TranslationLibrary(), nullptr);
+  EXPECT_FALSE(store.TransliterationAvailable());
   StringList lines{"old"};
-  EXPECT_FALSE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Translation, "7", lines));
   EXPECT_TRUE(lines.empty());
-  // The information file is opened per read: unreadable means false, nothing thrown.
   lines = {"old"};
   EXPECT_FALSE(store.LoadChapterInfoLines("7", lines));
   EXPECT_TRUE(lines.empty());
