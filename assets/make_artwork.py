@@ -3,6 +3,7 @@
 and the window artwork (PNG).
 
     make_artwork.py OUTDIR [--sheet]
+    make_artwork.py OUTDIR --icons      (the application icon, PNG sizes and SVG)
 
 Deterministic: fixed seeds, fixed font files, no timestamps. Shapes are drawn
 at four times the final size and reduced by box averaging, which gives smooth
@@ -872,6 +873,214 @@ def save_png(img, path):
     img.save(path, "PNG", optimize=False, compress_level=9)
 
 
+# ---------------------------------------------------------------- application icon
+# One drawing, kept as a list of shapes on a 256-unit square, written both as
+# PNG at each icon size and as SVG. Below 48 pixels it loses its fine detail,
+# and its outlines stay a whole pixel wide on the pixel grid.
+
+class Grad:
+    """A vertical gradient from `top` at y0 to `bottom` at y1 (icon units)."""
+
+    def __init__(self, top, bottom, y0, y1):
+        self.top, self.bottom, self.y0, self.y1 = top, bottom, y0, y1
+
+
+class Vector:
+    UNITS = 256
+
+    def __init__(self):
+        self.ops = []
+
+    def poly(self, pts, fill=None, stroke=None, width=0):
+        self.ops.append(("poly", [tuple(p) for p in pts], fill, stroke, width))
+
+    def circle(self, cx, cy, r, fill=None, stroke=None, width=0):
+        self.ops.append(("circle", (cx, cy, r), fill, stroke, width))
+
+    def rrect(self, box, r, fill=None, stroke=None, width=0):
+        self.ops.append(("rrect", (tuple(box), r), fill, stroke, width))
+
+    # -- PNG
+    def png(self, size):
+        k = size * SS / self.UNITS
+        img = new(size, size)
+        for kind, geom, fill, stroke, width in self.ops:
+            if fill is not None:
+                paint(img, lambda d: self._shape(d, kind, geom, k, 0, 255), self._source(fill, img.size, k))
+            if stroke is not None:
+                def ring(d):
+                    if kind == "poly":
+                        pts = [(x * k, y * k) for x, y in geom]
+                        d.line(pts + pts[:2], fill=255, width=max(1, round(width * k)), joint="curve")
+                    else:
+                        self._shape(d, kind, geom, k, width / 2, 255)
+                        self._shape(d, kind, geom, k, -width / 2, 0)
+                paint(img, ring, self._source(stroke, img.size, k))
+        return reduce(img, size, size)
+
+    @staticmethod
+    def _shape(d, kind, geom, k, grow, value):
+        if kind == "poly":
+            d.polygon([(x * k, y * k) for x, y in geom], fill=value)
+        elif kind == "circle":
+            cx, cy, r = geom
+            # PIL boxes include their right and bottom pixel
+            if r + grow > 0:
+                x0, y0, x1, y1 = circle_box(cx * k, cy * k, (r + grow) * k)
+                d.ellipse((x0, y0, x1 - 1, y1 - 1), fill=value)
+        else:
+            (x0, y0, x1, y1), r = geom
+            if x1 - x0 > -2 * grow and y1 - y0 > -2 * grow:
+                d.rounded_rectangle(((x0 - grow) * k, (y0 - grow) * k, (x1 + grow) * k - 1, (y1 + grow) * k - 1),
+                                    max(0, (r + grow) * k), fill=value)
+
+    @staticmethod
+    def _source(fill, size, k):
+        if not isinstance(fill, Grad):
+            return fill
+        col = Image.new("RGBA", (1, size[1]))
+        for y in range(size[1]):
+            t = min(1, max(0, ((y + 0.5) / k - fill.y0) / (fill.y1 - fill.y0)))
+            col.putpixel((0, y), rgba(mix(fill.top, fill.bottom, t)))
+        return col.resize(size, Image.Resampling.NEAREST)
+
+    # -- SVG
+    def svg(self):
+        defs, body = [], []
+
+        def num(v):
+            return ("%.2f" % v).rstrip("0").rstrip(".")
+
+        def paint_attrs(prefix, value):
+            if isinstance(value, Grad):
+                gid = "g%d" % len(defs)
+                defs.append('<linearGradient id="%s" gradientUnits="userSpaceOnUse" x1="0" y1="%s" x2="0" '
+                            'y2="%s"><stop offset="0" stop-color="#%02x%02x%02x"/><stop offset="1" '
+                            'stop-color="#%02x%02x%02x"/></linearGradient>'
+                            % ((gid, num(value.y0), num(value.y1)) + value.top + value.bottom))
+                return ' %s="url(#%s)"' % (prefix, gid)
+            out = ' %s="#%02x%02x%02x"' % ((prefix,) + tuple(value[:3]))
+            if len(value) == 4:
+                out += ' %s-opacity="%s"' % (prefix, num(value[3] / 255))
+            return out
+
+        for kind, geom, fill, stroke, width in self.ops:
+            attrs = paint_attrs("fill", fill) if fill is not None else ' fill="none"'
+            if stroke is not None:
+                attrs += paint_attrs("stroke", stroke) + ' stroke-width="%s" stroke-linejoin="round"' % num(width)
+            if kind == "poly":
+                pts = " ".join("%s,%s" % (num(x), num(y)) for x, y in geom)
+                body.append('<polygon points="%s"%s/>' % (pts, attrs))
+            elif kind == "circle":
+                body.append('<circle cx="%s" cy="%s" r="%s"%s/>' % (tuple(map(num, geom)) + (attrs,)))
+            else:
+                (x0, y0, x1, y1), r = geom
+                body.append('<rect x="%s" y="%s" width="%s" height="%s" rx="%s"%s/>'
+                            % (num(x0), num(y0), num(x1 - x0), num(y1 - y0), num(r), attrs))
+        return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+                '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">\n'
+                '<defs>%s</defs>\n%s\n</svg>\n' % ("".join(defs), "\n".join(body)))
+
+
+# Below 48 pixels the book is laid on the pixel grid: cover, page block and
+# the pages' lower edge as (x0, y0, x1, y1) in pixels, outlines through the
+# centres of those pixels, and the column of the spine's gold line.
+SMALL_ICON = {
+    16: ((1, 0, 12, 12), (2, 1, 14, 13), (2, 12, 14, 14), 3),
+    24: ((1, 0, 18, 19), (3, 2, 22, 20), (3, 19, 22, 22), 4),
+    32: ((2, 1, 25, 26), (4, 3, 29, 27), (4, 26, 29, 29), 5),
+}
+
+
+def icon(size=None):
+    """The reader's icon: the closed book, blue cover with a gold frame and the
+    rosette of the title picture, pages below and a gold ribbon. `size` in
+    pixels for a PNG; None for the full drawing (SVG)."""
+    v = Vector()
+    fine = size not in SMALL_ICON
+    px = Vector.UNITS / size if size else 1.0
+    line = 4.0 if fine else px
+    if fine:
+        cover, pages, strip, spine = (28, 10, 206, 214), (46, 22, 224, 222), (42, 208, 228, 232), 54
+    else:
+        def grid(*b):
+            return tuple((n + 0.5) * px for n in b)
+        cover, pages, strip = (grid(*b) for b in SMALL_ICON[size][:3])
+        spine = grid(SMALL_ICON[size][3])[0]
+    outline = (0x14, 0x25, 0x35)
+    edge = mix(STEEL, WHITE, 0.3)
+    # the page block, its fore-edge showing to the right
+    v.rrect(pages, 10 if fine else 0, fill=Grad(WHITE, (0xDC, 0xE8, 0xF1), pages[1], pages[3]),
+            stroke=INK, width=line)
+    if fine:
+        for x in (212, 218):
+            v.poly([(x, 34), (x, 206)], stroke=edge, width=2)
+        # the ribbon, held under the pages' lower edge
+        v.poly([(146, 200), (168, 200), (168, 250), (157, 241), (146, 250)],
+               fill=Grad(GOLD_LIGHT, GOLD_DARK, 200, 250), stroke=(0x6E, 0x50, 0x1C), width=2.5)
+    # the cover and its spine
+    v.rrect(cover, 14 if fine else px * 0.6, fill=Grad((0x4C, 0x76, 0x98), (0x1C, 0x33, 0x48), cover[1], cover[3]),
+            stroke=outline, width=line)
+    v.rrect((cover[0], cover[1], spine, cover[3]), 14 if fine else 0, fill=(0x10, 0x1E, 0x2C, 110))
+    v.poly([(spine, cover[1] + line), (spine, cover[3] - line)], stroke=GOLD_DARK, width=3 if fine else px)
+    # the pages' lower edge in front of the cover
+    v.rrect(strip, 8 if fine else 0, fill=Grad(WHITE, PALE, strip[1], strip[3]), stroke=INK, width=line)
+    if fine:
+        v.poly([(56, 220), (214, 220)], stroke=edge, width=2.5)
+
+    cx, cy = (spine + cover[2]) / 2, (cover[1] + strip[1]) / 2
+    if not fine:
+        # small: the gold star of the tree's book, framed from 32 pixels
+        if size >= 32:
+            v.rrect((spine + 3 * px, cover[1] + 3 * px, cover[2] - 3 * px, strip[1] - 3 * px), px,
+                    stroke=GOLD, width=px * 0.75)
+        r = (cover[2] - spine) * (0.3 if size >= 32 else 0.36)
+        v.poly(eight_star(cx, cy, r, math.pi / 8), fill=GOLD, stroke=GOLD_DARK, width=px * 0.5)
+        v.circle(cx, cy, r * 0.3, fill=DEEP)
+        return v
+
+    # frame: a gold rule, a finer one inside, stars at the corners
+    fx, fy = 62, 82
+    v.rrect((cx - fx, cy - fy, cx + fx, cy + fy), 8, stroke=GOLD, width=4)
+    v.rrect((cx - fx + 8, cy - fy + 8, cx + fx - 8, cy + fy - 8), 5, stroke=GOLD_DARK, width=2)
+    for x, y in ((cx - fx, cy - fy), (cx + fx, cy - fy), (cx - fx, cy + fy), (cx + fx, cy + fy)):
+        v.poly(eight_star(x, y, 10, math.pi / 8), fill=(0x2A, 0x47, 0x61), stroke=GOLD, width=2.5)
+        v.circle(x, y, 3, fill=GOLD)
+    # diamonds and short rules above and below the rosette
+    for y in (cy - 60, cy + 60):
+        for side in (-1, 1):
+            v.poly([(cx + side * 10, y - 1.2), (cx + side * 34, y - 0.4), (cx + side * 34, y + 0.4),
+                    (cx + side * 10, y + 1.2)], fill=GOLD)
+        v.poly([(cx, y - 6), (cx + 6, y), (cx, y + 6), (cx - 6, y)], fill=GOLD)
+    # the rosette of the title picture
+    R = 42
+    v.circle(cx, cy, R * 1.08, fill=HEAD + (45,))
+    v.poly(star_points(cx, cy, R, R * 0.8, 16), fill=(0x2A, 0x47, 0x61), stroke=GOLD, width=3)
+    v.circle(cx, cy, R * 0.8, stroke=GOLD_DARK, width=1.8)
+    v.poly(eight_star(cx, cy, R * 0.58, 0), fill=(0x35, 0x57, 0x74), stroke=GOLD, width=3)
+    v.poly(eight_star(cx, cy, R * 0.58, math.pi / 8), stroke=GOLD, width=3)
+    v.circle(cx, cy, R * 0.28, fill=HEAD, stroke=GOLD, width=2.5)
+    v.poly(eight_star(cx, cy, R * 0.23, math.pi / 8), fill=GOLD)
+    v.poly(eight_star(cx, cy, R * 0.12, 0), fill=GOLD_LIGHT)
+    v.circle(cx, cy, R * 0.05, fill=DEEP)
+    if size is None or size >= 128:
+        for k in range(16):
+            a = 2 * math.pi * k / 16
+            v.circle(cx + R * 1.14 * math.cos(a), cy + R * 1.14 * math.sin(a), 1.8, fill=GOLD)
+    return v
+
+
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
+def icons(out):
+    """lumivra-N.png for each icon size, and lumivra.svg."""
+    for size in ICON_SIZES:
+        save_png(icon(size).png(size), os.path.join(out, "lumivra-%d.png" % size))
+    with open(os.path.join(out, "lumivra.svg"), "w", encoding="utf-8", newline="\n") as f:
+        f.write(icon().svg())
+
+
 def window_artwork(out):
     pics = {}
     for i, fn in enumerate(TREE):
@@ -943,10 +1152,14 @@ def contact_sheet(out, pics):
 
 def main():
     if len(sys.argv) < 2:
-        print("usage: make_artwork.py OUTDIR [--sheet]", file=sys.stderr)
+        print("usage: make_artwork.py OUTDIR [--sheet]\n       make_artwork.py OUTDIR --icons",
+              file=sys.stderr)
         return 2
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
+    if "--icons" in sys.argv[2:]:
+        icons(out)
+        return 0
     title_bar(out)
     label_bar(out)
     bullet(out)
