@@ -193,7 +193,7 @@ std::string BuildBookInfo(const std::vector<SourceChapter>& chapters) {
   Row(out, "English translation", "Saheeh International, by way of Tanzil");
   Row(out, "Transliteration", "from Tanzil");
   Row(out, "Compiled in", "quran-json 3.1.2, by Risan Bagja Pradana");
-  Row(out, "Licence", "Creative Commons Attribution 4.0 International (CC BY 4.0)");
+  Row(out, "Licence", "Creative Commons Attribution-ShareAlike 4.0 International (CC BY-SA 4.0)");
   EndRows(out);
   Paragraph(out, "Every chapter page shows each verse with its English translation and, as the display "
                  "option chooses, the Arabic text or its transliteration above it. Words in square "

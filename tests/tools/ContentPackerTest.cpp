@@ -240,7 +240,7 @@ TEST(InfoPages, TellEachChapterFromTheSourceData) {
   EXPECT_NE(book.find(">86, with "), std::string::npos);  // Meccan: every chapter not divisible by 4
   EXPECT_NE(book.find(">28, with "), std::string::npos);
   EXPECT_NE(book.find("quran-json 3.1.2"), std::string::npos);
-  EXPECT_NE(book.find("CC BY 4.0"), std::string::npos);
+  EXPECT_NE(book.find("CC BY-SA 4.0"), std::string::npos);
 
   // A chapter: names, period, verse count, neighbours, where its verses fall.
   const std::string& second = pages[2].text;  // chapter 2: 3 verses after chapter 1's 2
