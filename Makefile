@@ -38,5 +38,10 @@ test: build $(TEST_BUILD)/build.ninja
 bench: build
 	tools/run-benchmarks.sh $(BUILD)
 
+# The Debian package, build/lumivra_VERSION_ARCH.deb (packaging/).
+.PHONY: package
+package: build
+	cmake --build $(BUILD) --target package
+
 clean:
 	rm -rf $(BUILD)

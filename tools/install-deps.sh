@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
+  dpkg-dev lintian desktop-file-utils appstream
   qt6-base-dev qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin libgl-dev
   libjpeg62-turbo-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
