@@ -21,6 +21,7 @@
 #include <QWebEngineView>
 #include <exception>
 
+#include "ApplicationError.h"
 #include "Artwork.h"
 #include "BookmarkActions.h"
 #include "Bookmarks.h"
@@ -579,9 +580,8 @@ void TMainForm::ShowNodePage() {
 }
 
 void TMainForm::ShowApplicationError(const std::string& cp1252Text) {
-  QString text = FromCp1252(cp1252Text);
-  if (!text.endsWith('.')) text += '.';
-  boxes_->Show(QMessageBox::Critical, kApplicationTitle, text);
+  boxes_->Show(QMessageBox::Critical, lumivra::kApplicationTitle,
+               ErrorReportText(FromCp1252(cp1252Text)));
 }
 
 void TMainForm::HomeBtnClick() { SelectNode(TreeView->topLevelItem(0)); }

@@ -24,10 +24,6 @@ class TSplitter;
 class TepSchemeButton;
 class TepSchemePanel;
 
-// The application title: message boxes of the application's error report
-// carry it.
-inline constexpr char kApplicationTitle[] = "Lumivra";
-
 // Body content of the pane while a chapter page is being built.
 inline constexpr char kLoadingPlaceholder[] =
     "<font face=\"verdana\" size=\"2\" color=#404040><b>&nbsp;Loading...</b></font>";

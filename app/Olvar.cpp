@@ -6,6 +6,7 @@
 #include "BrowserProfile.h"
 #include "InformationDialog.h"
 #include "Main.h"
+#include "Maker.h"
 #include "SearchDialog.h"
 #include "SearchPageWindow.h"
 
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
   // Start-up step: create and show the splash screen here.
   QApplication app(argc, argv);
   // Start-up step: repaint the splash screen here.
-  QApplication::setApplicationName(kApplicationTitle);
+  QApplication::setApplicationName(lumivra::kApplicationTitle);
 
   TMainForm mainForm;
   // The information window lives until the end of the run.
