@@ -52,8 +52,6 @@
 #include "QtText.h"
 
 using lumivra::ContentError;
-using lumivra::StringList;
-using lumivra::TextKind;
 
 namespace {
 
@@ -533,7 +531,8 @@ void TMainForm::ShowNodePage() {
     Navigate(InitODefaultPage == 1 ? kTitlePageUrl : kFadingTitlePageUrl);
     return;
   }
-  if (ViewOption < 0 || ViewOption > 2) return;
+  const auto option = lumivra::DisplayOptionFromValue(ViewOption);
+  if (!option) return;
 
   ++pageRunsActive_;
   struct ActiveRun {
@@ -556,22 +555,8 @@ void TMainForm::ShowNodePage() {
   if (run != pageRun_) return;
 
   try {
-    StringList first;
-    StringList translation;
-    switch (ViewOption) {
-      case 0:
-        content_.LoadChapterLines(TextKind::Arabic, chapter, first);
-        content_.LoadChapterLines(TextKind::Translation, chapter, translation);
-        break;
-      case 1:
-        content_.LoadChapterLines(TextKind::Transliteration, chapter, first);
-        content_.LoadChapterLines(TextKind::Translation, chapter, translation);
-        break;
-      default:
-        content_.LoadChapterLines(TextKind::Translation, chapter, translation);
-        break;
-    }
-    if (const auto page = lumivra::BuildChapterPage(ViewOption, chapter, first, translation)) {
+    const lumivra::ChapterTexts texts = content_.LoadChapterTexts(*option, chapter);
+    if (const auto page = lumivra::BuildChapterPage(*option, chapter, texts.first, texts.translation)) {
       WritePageToBrowser(WebBrowser, *page);
     }
   } catch (const std::exception& error) {
