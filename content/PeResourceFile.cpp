@@ -6,6 +6,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "Cp1252.h"
+
 namespace lumivra {
 namespace {
 
@@ -37,17 +39,6 @@ struct Span {
 };
 
 char16_t FoldAscii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
-
-// Windows-1252 byte to its UTF-16 unit (bytes without a character keep their value).
-char16_t Cp1252Unit(unsigned char b) {
-  static constexpr char16_t kHigh[32] = {
-      0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178,
-  };
-  if (b >= 0x80 && b <= 0x9F) return kHigh[b - 0x80];
-  return b;
-}
 
 class Failure {
 public:
@@ -277,7 +268,7 @@ std::optional<std::string> PeResourceFile::FindResource(std::string_view name, u
   if (t == impl_->index.end()) return std::nullopt;
   std::u16string key(name.size(), u'\0');
   for (size_t i = 0; i < name.size(); ++i)
-    key[i] = FoldAscii(Cp1252Unit(static_cast<unsigned char>(name[i])));
+    key[i] = FoldAscii(Cp1252CodePoint(static_cast<unsigned char>(name[i])));
   auto n = t->second.find(key);
   if (n == t->second.end()) return std::nullopt;
   return impl_->bytes.substr(n->second.offset, n->second.size);
