@@ -206,7 +206,7 @@ private:
   void WebBrowserNavigateComplete2();
   bool BrowserNavigating() const;
   // The dialog commands (MainCommands.cpp): every one's dialog wears the
-  // current theme's wallpaper and reports its failures through the window.
+  // current wallpaper and reports its failures through the window.
   void PrepareCommonDialog(TCommonDlg& dlg);
   // Bookmarks and settings (MainBookmarks.cpp): the bookmark items rebuilt
   // from BookmarkList.

@@ -14,9 +14,7 @@ int main(int argc, char** argv) {
   // The scheme and the fonts must be known before the browser engine starts.
   PrepareBrowserEngine();
 
-  // Start-up step: create and show the splash screen here.
   QApplication app(argc, argv);
-  // Start-up step: repaint the splash screen here.
   QApplication::setApplicationName(lumivra::kApplicationTitle);
 
   TMainForm mainForm;
@@ -28,8 +26,6 @@ int main(int argc, char** argv) {
   mainForm.SearchDlg = &searchDlg;
   // View and Report show their pages in the information window.
   ConnectSearchPages(searchDlg, informationDlg, mainForm.Messages());
-  // Start-up step: process events until the splash screen may close, and
-  // destroy it.
 
   mainForm.showMaximized();
   // Without a window manager nobody maximizes the window: fill the screen.
