@@ -580,6 +580,50 @@ def lumivra_image(out):
                                      optimize=False, subsampling=0)
 
 
+# ---------------------------------------------------------------- splash screen
+
+def splash_title(out):
+    """The splash screen's title artwork, on the white of the splash panel:
+    the rosette of the title picture beside the name. The top-right corner
+    stays white: the maker's logo sits over it."""
+    w, h = 332, 114
+    img = new(w, h, rgba(WHITE))
+    rosette(img, 57 * SS, 57 * SS, 46 * SS)
+    d = ImageDraw.Draw(img)
+    # the name in deep blue, a gold rule and the subtitles below it
+    title = font("amiri", "Amiri-Bold.ttf", 50 * SS)
+    tmask = Image.new("L", img.size, 0)
+    draw_text_centered(ImageDraw.Draw(tmask), 210 * SS, 50 * SS, "Lumivra", title, 255)
+    paint(img, lambda dd: dd.bitmap((0, 0), tmask, fill=255), vgradient(img.size, BLUE, DEEP))
+    d = ImageDraw.Draw(img)
+    y = 78 * SS
+    for side in (-1, 1):
+        for i in range(30):
+            t = i / 30
+            xa = 210 * SS + side * (9 + 70 * t) * SS
+            xb = 210 * SS + side * (9 + 70 * (t + 1 / 30)) * SS
+            half = (0.9 * (1 - t) + 0.2) * SS
+            d.rectangle((min(xa, xb), y - half, max(xa, xb), y + half), fill=rgba(GOLD))
+    d.polygon(eight_star(210 * SS, y, 5 * SS, math.pi / 8), fill=rgba(GOLD))
+    sub = font("amiri", "Amiri-Regular.ttf", 15 * SS)
+    draw_text_centered(d, 210 * SS, 94 * SS, "The Noble Qur\u2019an", sub, rgba(INK))
+    on_white(reduce(img, w, h)).save(os.path.join(out, "splash_title.jpg"), "JPEG", quality=92,
+                                     optimize=False, subsampling=0)
+
+
+def splash_logo(out):
+    """The maker's logo on the splash screen: the mark over the maker's name."""
+    w, h = 75, 58
+    img = new(w, h, rgba(WHITE))
+    maker_mark(img, 37.5 * SS, 21 * SS, 16 * SS)
+    d = ImageDraw.Draw(img)
+    name = font("dejavu", "DejaVuSans-Bold.ttf", 9 * SS)
+    draw_text_centered(d, 37.5 * SS, 47 * SS, "TELVARIN", name, rgba(INK))
+    d.rectangle((14 * SS, 53.5 * SS, 61 * SS, 54.5 * SS), fill=rgba(HEAD))
+    on_white(reduce(img, w, h)).save(os.path.join(out, "splash_logo.jpg"), "JPEG", quality=92,
+                                     optimize=False, subsampling=0)
+
+
 # ---------------------------------------------------------------- window glyphs
 # Each glyph is drawn on a 24-unit grid; `u` is the size of one unit on the
 # supersampled canvas, `o` the outline width.
@@ -956,6 +1000,8 @@ def main():
     search_picture(out, False)
     search_picture(out, True)
     lumivra_image(out)
+    splash_title(out)
+    splash_logo(out)
     pics = window_artwork(out)
     if "--sheet" in sys.argv[2:]:
         contact_sheet(out, pics)
