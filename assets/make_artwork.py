@@ -499,6 +499,18 @@ def corner_ornament(d, cx, cy, r, gold):
     d.ellipse(circle_box(cx, cy, r * 0.35), fill=gold)
 
 
+def tapered_rules(d, cx, y, gap, length, thick, thin, steps, fill):
+    """Two rules running out from `gap` pixels either side of cx, `length`
+    pixels long, their half width tapering from thick + thin to thin."""
+    for side in (-1, 1):
+        for i in range(steps):
+            t = i / steps
+            xa = cx + side * (gap + length * t) * SS
+            xb = cx + side * (gap + length * (t + 1 / steps)) * SS
+            half = (thick * (1 - t) + thin) * SS
+            d.rectangle((min(xa, xb), y - half, max(xa, xb), y + half), fill=fill)
+
+
 def lumivra_image(out):
     w, h = 318, 490
     img = new(w, h)
@@ -557,13 +569,8 @@ def lumivra_image(out):
     d = ImageDraw.Draw(img)
     # ornamental rule: tapering lines and a central star
     y = 384 * SS
+    tapered_rules(d, 159 * SS, y, 14, 90, 1.1, 0.25, 40, gold)
     for side in (-1, 1):
-        for i in range(40):
-            t = i / 40
-            xa = 159 * SS + side * (14 + 90 * t) * SS
-            xb = 159 * SS + side * (14 + 90 * (t + 1 / 40)) * SS
-            half = (1.1 * (1 - t) + 0.25) * SS
-            d.rectangle((min(xa, xb), y - half, max(xa, xb), y + half), fill=gold)
         d.polygon([(159 * SS + side * 108 * SS, y), (159 * SS + side * 104 * SS, y - 2.5 * SS),
                    (159 * SS + side * 100 * SS, y), (159 * SS + side * 104 * SS, y + 2.5 * SS)], fill=gold)
     d.polygon(eight_star(159 * SS, y, 7 * SS, math.pi / 8), fill=gold)
@@ -597,13 +604,7 @@ def splash_title(out):
     paint(img, lambda dd: dd.bitmap((0, 0), tmask, fill=255), vgradient(img.size, BLUE, DEEP))
     d = ImageDraw.Draw(img)
     y = 78 * SS
-    for side in (-1, 1):
-        for i in range(30):
-            t = i / 30
-            xa = 210 * SS + side * (9 + 70 * t) * SS
-            xb = 210 * SS + side * (9 + 70 * (t + 1 / 30)) * SS
-            half = (0.9 * (1 - t) + 0.2) * SS
-            d.rectangle((min(xa, xb), y - half, max(xa, xb), y + half), fill=rgba(GOLD))
+    tapered_rules(d, 210 * SS, y, 9, 70, 0.9, 0.2, 30, rgba(GOLD))
     d.polygon(eight_star(210 * SS, y, 5 * SS, math.pi / 8), fill=rgba(GOLD))
     sub = font("amiri", "Amiri-Regular.ttf", 15 * SS)
     draw_text_centered(d, 210 * SS, 94 * SS, "The Noble Qur\u2019an", sub, rgba(INK))

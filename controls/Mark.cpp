@@ -23,7 +23,7 @@ QWidget* RequireWindow(QObject* owner) {
   return window;
 }
 
-QRect ToQRect(const lumivra::MarkRect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)); }
+QRect ToQRect(const lumivra::LayoutRect& r) { return QRect(r.x, r.y, r.width + 1, r.height + 1); }
 
 QColor EmblemColor(char c) {
   switch (c) {
@@ -110,7 +110,7 @@ QSize TMark::SurfaceSize() const {
   // Laid out against a right edge at 0, the mark reaches as far left as this.
   const lumivra::MarkMetrics m = Measure(0);
   const lumivra::MarkPlacement p = lumivra::PlaceMark(m);
-  const int left = std::min(p.area.left, logo_.isNull() ? 0 : p.logoLeft);
+  const int left = std::min(p.area.x, logo_.isNull() ? 0 : p.logoLeft);
   const int height = std::max({m.textHeight, logo_.height(), lumivra::kEmblemHeight}) + 2;
   return QSize(kLeftMargin - left + kRightMargin, height);
 }
@@ -199,7 +199,7 @@ void TMark::Report(const std::exception& e) const {
 }
 
 bool TMark::DblClick(const QPoint& at) {
-  if (!visible_ || !OnDblClick || !place_.area.Contains(at.x(), at.y())) return false;
+  if (!visible_ || !OnDblClick || !lumivra::InMarkArea(place_.area, at.x(), at.y())) return false;
   try {
     OnDblClick(this);
   } catch (const std::exception& e) {

@@ -1,17 +1,9 @@
 #pragma once
 #include <array>
 
-namespace lumivra {
+#include "LayoutRect.h"
 
-// Inclusive edges: a point on any edge is inside.
-struct MarkRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  bool Contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
-  friend bool operator==(const MarkRect&, const MarkRect&) = default;
-};
+namespace lumivra {
 
 // What places a mark: the bar it is centred in, where it must end, and the
 // measured text.
@@ -29,12 +21,16 @@ struct MarkMetrics {
 struct MarkPlacement {
   int x = 0;  // the text, or the emblem
   int y = 0;
-  MarkRect area;  // the double-click area; the logo's place included
+  // The double-click area, the logo's place included. Its edges belong to
+  // it: x + width and y + height are its right and bottom pixels.
+  LayoutRect area;
   int logoLeft = 0;
 };
 
 inline constexpr int kEmblemWidth = 15;
 inline constexpr int kEmblemHeight = 14;
+
+bool InMarkArea(const LayoutRect& area, int x, int y);
 
 // Right-aligned at `rightEdge`, centred in the bar: text (with its "®" two
 // pixels higher), the logo two pixels left of it; without text the logo, or

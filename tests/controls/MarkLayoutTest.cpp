@@ -9,7 +9,7 @@ TEST(MarkLayout, TextIsRightAlignedAndCentredRegisteredSitsHigher) {
   MarkPlacement p = PlaceMark(m);
   EXPECT_EQ(p.x, 100);
   EXPECT_EQ(p.y, 3);
-  EXPECT_EQ(p.area, (MarkRect{100, 1, 200, 18}));
+  EXPECT_EQ(p.area, (LayoutRect{100, 1, 100, 17}));  // edges included: 100 to 200, 1 to 18
 
   m.registered = true;
   m.registeredWidth = 8;
@@ -22,9 +22,9 @@ TEST(MarkLayout, TextIsRightAlignedAndCentredRegisteredSitsHigher) {
   m.logoWidth = 16;
   p = PlaceMark(m);
   EXPECT_EQ(p.logoLeft, p.x - 18);
-  EXPECT_EQ(p.area.left, p.x - 17);
+  EXPECT_EQ(p.area.x, p.x - 17);
   m.textWidth = 0;  // a logo alone: the area is the logo's
   p = PlaceMark(m);
   EXPECT_EQ(p.logoLeft, 184);
-  EXPECT_EQ(p.area.left, 184);
+  EXPECT_EQ(p.area.x, 184);
 }
