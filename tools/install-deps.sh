@@ -10,7 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nodejs npm
   python3 python3-pil python3-pefile icoutils binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 fp-utils
-  xvfb xauth xdotool x11-utils imagemagick poppler-utils gdb
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils gdb openbox
+  xdg-utils xchm
   fontconfig fonts-hosny-amiri fonts-liberation2 fonts-dejavu-core fonts-wine
 )
 
