@@ -69,6 +69,15 @@ bool ContentStore::LoadChapterLines(TextKind kind, const std::string& chapter, S
   return false;
 }
 
+ChapterTexts ContentStore::LoadChapterTexts(DisplayOption option, const std::string& chapter) {
+  ChapterTexts texts;
+  if (option == kArabicAndTranslation) LoadChapterLines(TextKind::Arabic, chapter, texts.first);
+  if (option == kTransliterationAndTranslation)
+    LoadChapterLines(TextKind::Transliteration, chapter, texts.first);
+  LoadChapterLines(TextKind::Translation, chapter, texts.translation);
+  return texts;
+}
+
 bool ContentStore::LoadChapterInfoLines(const std::string& key, StringList& lines) {
   lines.clear();
   ++perReadOpens_;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "DisplayOption.h"
 #include "PeResourceFile.h"
 #include "StringList.h"
 
@@ -14,6 +15,13 @@ inline constexpr char kArabicFile[] = "ARef32.dll";
 inline constexpr char kTranslationFile[] = "ETRRef32.dll";
 inline constexpr char kTransliterationFile[] = "TLRef32.dll";
 inline constexpr char kInfoFile[] = "SIRef32.dll";
+
+// The texts of a chapter page: `first` the Arabic or the transliteration
+// (empty for the translation only), then the translation.
+struct ChapterTexts {
+  StringList first;
+  StringList translation;
+};
 
 // Where the start-up warnings go: message boxes in the reader, standard
 // error in olvar-tool.
@@ -44,6 +52,9 @@ public:
 
   // Throws ContentError for a missing transliteration resource.
   bool LoadChapterLines(TextKind kind, const std::string& chapter, StringList& lines);
+  // The texts display option `option` shows for `chapter`, read as
+  // LoadChapterLines reads them (first text first).
+  ChapterTexts LoadChapterTexts(DisplayOption option, const std::string& chapter);
   // Throws ContentError for a missing information resource.
   bool LoadChapterInfoLines(const std::string& key, StringList& lines);
 

@@ -130,6 +130,13 @@ TEST(LoadChapterLines, ReadsEachKind) {
   lines = {"kept"};
   EXPECT_FALSE(store.LoadChapterLines(static_cast<TextKind>(3), "7", lines));
   EXPECT_EQ(lines, (StringList{"kept"}));
+  // Each display option: its first text, then the translation.
+  EXPECT_EQ(store.LoadChapterTexts(kArabicAndTranslation, "7").first, (StringList{"a1", "a2", "a3"}));
+  EXPECT_EQ(store.LoadChapterTexts(kTransliterationAndTranslation, "7").first,
+            (StringList{"l1", "l2", "l3"}));
+  const ChapterTexts only = store.LoadChapterTexts(kTranslationOnly, "7");
+  EXPECT_TRUE(only.first.empty());
+  EXPECT_EQ(only.translation, (StringList{"t1", "t2", "t3"}));
 }
 
 TEST(LoadChapterLines, LeadingZeroNamesAnotherResource) {
