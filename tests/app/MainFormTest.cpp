@@ -110,6 +110,17 @@ TEST_F(ReaderTest, AllCoreFilesMissingGiveThreeWarningsInOrderAndTheWindowStillW
   EXPECT_EQ(form.TreeView->topLevelItemCount(), 2);
 }
 
+TEST_F(ReaderTest, CoreFilesBesideTheProgramServeAnyWorkingFolder) {
+  coreFolders_ = CoreFileFolders();
+  TMainForm& form = Create(false);
+  EXPECT_TRUE(boxes_.boxes.empty());
+  EXPECT_TRUE(form.TransliterationAvailable());
+  ShowNode(3);
+  EXPECT_EQ(EvalInt(kCountArabic), 286);
+  form.close();
+  EXPECT_TRUE(std::filesystem::exists("Settings.ini"));  // still in the working folder
+}
+
 // --- Tree --------------------------------------------------------------------
 
 TEST_F(ReaderTest, TreeHoldsCaptionsKeysAndPositionsOfEveryNode) {

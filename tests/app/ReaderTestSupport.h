@@ -67,7 +67,7 @@ protected:
   }
 
   TMainForm& Create(bool show = true) {
-    form_ = std::make_unique<TMainForm>(&boxes_);
+    form_ = std::make_unique<TMainForm>(&boxes_, coreFolders_);
     if (show) {
       form_->show();
       EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
@@ -102,6 +102,9 @@ protected:
   }
 
   RecordingBoxes boxes_;
+  // The test program sits beside the packed core files: by default the window
+  // reads only the ones of its working folder.
+  std::vector<std::string> coreFolders_{"."};
   std::unique_ptr<TMainForm> form_;
 
 private:
