@@ -1,7 +1,5 @@
 // The reader's process entry. There are no command-line options.
 #include <QApplication>
-#include <QScreen>
-#include <QTimer>
 
 #include "BrowserProfile.h"
 #include "InformationDialog.h"
@@ -9,6 +7,7 @@
 #include "Maker.h"
 #include "SearchDialog.h"
 #include "SearchPageWindow.h"
+#include "WindowPlacement.h"
 
 int main(int argc, char** argv) {
   // The scheme and the fonts must be known before the browser engine starts.
@@ -27,12 +26,6 @@ int main(int argc, char** argv) {
   // View and Report show their pages in the information window.
   ConnectSearchPages(searchDlg, informationDlg, mainForm.Messages());
 
-  mainForm.showMaximized();
-  // Without a window manager nobody maximizes the window: fill the screen.
-  QTimer::singleShot(500, &mainForm, [&mainForm] {
-    const QRect area = mainForm.screen()->availableGeometry();
-    if (mainForm.frameGeometry().width() < area.width() * 9 / 10)
-      mainForm.setGeometry(area);
-  });
+  ShowMaximizedWindow(mainForm);
   return app.exec();
 }

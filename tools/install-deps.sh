@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin libgl-dev
+  qt6-base-dev libxcb1-dev qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin libgl-dev
   libjpeg62-turbo-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nodejs npm

@@ -55,10 +55,14 @@ protected:
 
   // Copies the core files but the ones in `missing`, then creates the window.
   TMainForm& Open(const std::set<std::string>& missing = {}, bool show = true) {
+    CopyCoreFiles(missing);
+    return Create(show);
+  }
+
+  static void CopyCoreFiles(const std::set<std::string>& missing = {}) {
     for (const char* name : {kArabicFile, kTranslationFile, kTransliterationFile, kInfoFile}) {
       if (missing.count(name) == 0) CopyCoreFile(name, name);
     }
-    return Create(show);
   }
 
   static void CopyCoreFile(const std::string& from, const std::string& to) {
