@@ -1,5 +1,6 @@
 // The reader's process entry. There are no command-line options.
 #include <QApplication>
+#include <memory>
 
 #include "BrowserProfile.h"
 #include "InformationDialog.h"
@@ -7,6 +8,7 @@
 #include "Maker.h"
 #include "SearchDialog.h"
 #include "SearchPageWindow.h"
+#include "SplashScreenDialog.h"
 #include "WindowPlacement.h"
 
 int main(int argc, char** argv) {
@@ -14,18 +16,24 @@ int main(int argc, char** argv) {
   PrepareBrowserEngine();
 
   QApplication app(argc, argv);
-  QApplication::setApplicationName(lumivra::kApplicationTitle);
+  std::unique_ptr<TMainForm> mainForm;
+  std::unique_ptr<TInformationDlg> informationDlg;
+  std::unique_ptr<TSearchDlg> searchDlg;
+  // The splash screen is up while the forms are created, and until its
+  // timer has fired; it is gone before the main loop starts.
+  RunWithSplashScreen([&] {
+    QApplication::setApplicationName(lumivra::kApplicationTitle);
+    mainForm = std::make_unique<TMainForm>();
+    // The information window lives until the end of the run.
+    informationDlg = std::make_unique<TInformationDlg>();
+    mainForm->InformationDlg = informationDlg.get();
+    // So does the search window, with its history and last results.
+    searchDlg = std::make_unique<TSearchDlg>();
+    mainForm->SearchDlg = searchDlg.get();
+    // View and Report show their pages in the information window.
+    ConnectSearchPages(*searchDlg, *informationDlg, mainForm->Messages());
+  });
 
-  TMainForm mainForm;
-  // The information window lives until the end of the run.
-  TInformationDlg informationDlg;
-  mainForm.InformationDlg = &informationDlg;
-  // So does the search window, with its history and last results.
-  TSearchDlg searchDlg;
-  mainForm.SearchDlg = &searchDlg;
-  // View and Report show their pages in the information window.
-  ConnectSearchPages(searchDlg, informationDlg, mainForm.Messages());
-
-  ShowMaximizedWindow(mainForm);
+  ShowMaximizedWindow(*mainForm);
   return app.exec();
 }

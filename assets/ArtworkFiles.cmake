@@ -12,6 +12,8 @@ set(LUMIVRA_WINDOW_ARTWORK
   tool_home tool_back tool_forward tool_search tool_info tool_goto tool_print tool_display tool_help
   menu0 menu1 menu2 menu3 menu4 menu5 menu6 menu7 menu8 menu9 menu10 menu11 menu12
   texture logo magnifier)
+# Window artwork kept as JPEG: the splash screen's title and maker's logo.
+set(LUMIVRA_WINDOW_JPEGS splash_title splash_logo)
 
 set(LUMIVRA_ARTWORK_FILES)
 foreach(entry ${LUMIVRA_PAGE_PICTURES})
@@ -20,4 +22,7 @@ foreach(entry ${LUMIVRA_PAGE_PICTURES})
 endforeach()
 foreach(name ${LUMIVRA_WINDOW_ARTWORK})
   list(APPEND LUMIVRA_ARTWORK_FILES ${LUMIVRA_ARTWORK_DIR}/${name}.png)
+endforeach()
+foreach(name ${LUMIVRA_WINDOW_JPEGS})
+  list(APPEND LUMIVRA_ARTWORK_FILES ${LUMIVRA_ARTWORK_DIR}/${name}.jpg)
 endforeach()
