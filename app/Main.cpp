@@ -28,7 +28,8 @@ private:
 
 }  // namespace
 
-TMainForm::TMainForm(MessageBoxes* boxes, QWidget* parent) : QMainWindow(parent) {
+TMainForm::TMainForm(MessageBoxes* boxes, std::vector<std::string> coreFolders, QWidget* parent)
+    : QMainWindow(parent), content_(std::move(coreFolders)) {
   if (boxes == nullptr) {
     ownBoxes_ = std::make_unique<QtMessageBoxes>();
     boxes = ownBoxes_.get();

@@ -7,8 +7,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ContentStore.h"
+#include "ProgramFolders.h"
 #include "StringList.h"
 
 class MessageBoxes;
@@ -40,8 +42,11 @@ class TMainForm : public QMainWindow {
   Q_OBJECT
 public:
   // `boxes` receives every message box of the window (QMessageBox when null;
-  // not owned).
-  explicit TMainForm(MessageBoxes* boxes = nullptr, QWidget* parent = nullptr);
+  // not owned). Each core file is read from the first of `coreFolders` that
+  // holds it: beside the program, then the working folder.
+  explicit TMainForm(MessageBoxes* boxes = nullptr,
+                     std::vector<std::string> coreFolders = lumivra::CoreFileFolders(),
+                     QWidget* parent = nullptr);
   ~TMainForm() override;
 
   // --- State kept for the whole window -----------------------------------

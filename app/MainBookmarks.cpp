@@ -38,7 +38,6 @@ bool TMainForm::LoadSettings() {
   RefreshBookmarkMenu();
   ViewOption = read.viewOption;
   ThemeType = read.themeType;
-  if (!read.valuesRead) DeleteBookmarks->setEnabled(false);
   InitODefaultPage = read.initODefaultPage;
   return read.usable;
 }

@@ -1,7 +1,6 @@
 #include "Main.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QTreeWidget>
 #include <QUrl>
@@ -80,10 +79,12 @@ void TMainForm::DisplayOptionBtnClick() {
 void TMainForm::miChangeDisplayOptionsClick() { DisplayOptionBtnClick(); }
 
 void TMainForm::HelpBtnClick() {
-  // Beside the settings file, in the working folder; without a viewer for it
-  // nothing happens.
-  const QString help = QDir::current().absoluteFilePath(QStringLiteral("Help.chm"));
-  if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+  // Beside the settings file, in the working folder, else beside the
+  // program; the desktop's opener hands it to the help viewer.
+  const std::string help = lumivra::FindFileIn(lumivra::HelpFileFolders(), "Help.chm");
+  if (help.empty()) return;
+  QDesktopServices::openUrl(
+      QUrl::fromLocalFile(QFileInfo(QString::fromStdString(help)).absoluteFilePath()));
 }
 
 void TMainForm::miApplicationHelpClick() { HelpBtnClick(); }

@@ -109,7 +109,10 @@ void TMainForm::CreateToolbar() {
   for (const auto& spec : lumivra::ToolbarButtons()) {
     auto* button = new TepSchemeButton(ToolPanel);
     button->setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
-    button->SetHint(QString::fromUtf8(spec.hint.data(), qsizetype(spec.hint.size())));
+    const QString hint = QString::fromUtf8(spec.hint.data(), qsizetype(spec.hint.size()));
+    button->SetHint(hint);
+    // Never shown as a hint, the text names the painted button to a screen reader.
+    button->setAccessibleName(hint);
     button->SetGlyphArtwork(spec.artwork);
     button->move(spec.left, spec.top);
     connect(button, &TepSchemeButton::clicked, this, handlers[i]);
@@ -131,6 +134,7 @@ void TMainForm::CreateMainPanel() {
 
   TreeView = new QTreeWidget(MainPanel);
   TreeView->setObjectName("TreeView");
+  TreeView->setAccessibleName("Chapter Listings");
   QFont treeFont("Verdana");
   treeFont.setPixelSize(11);
   TreeView->setFont(treeFont);
@@ -153,12 +157,14 @@ void TMainForm::CreateMainPanel() {
 
   Splitter = new TSplitter(MainPanel);
   Splitter->setObjectName("Splitter");
+  Splitter->setAccessibleName("Chapter Listings Width");
   Splitter->SetControl(TreeView);
   connect(Splitter, &TSplitter::canResize, this, &TMainForm::SplitterCanResize);
   layout->addWidget(Splitter);
 
   WebBrowser = new QWebEngineView(MainPanel);
   WebBrowser->setObjectName("WebBrowser");
+  WebBrowser->setAccessibleName("Reading Pane");
   WebBrowser->setPage(new TReaderPage(ReaderBrowserProfile(), WebBrowser));
   connect(WebBrowser->page(), &QWebEnginePage::loadStarted, this,
           [this] { navigationRequested_ = false; });

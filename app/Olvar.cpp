@@ -1,7 +1,5 @@
 // The reader's process entry. There are no command-line options.
 #include <QApplication>
-#include <QScreen>
-#include <QTimer>
 #include <memory>
 
 #include "BrowserProfile.h"
@@ -11,6 +9,7 @@
 #include "SearchDialog.h"
 #include "SearchPageWindow.h"
 #include "SplashScreenDialog.h"
+#include "WindowPlacement.h"
 
 int main(int argc, char** argv) {
   // The scheme and the fonts must be known before the browser engine starts.
@@ -35,11 +34,6 @@ int main(int argc, char** argv) {
     ConnectSearchPages(*searchDlg, *informationDlg, mainForm->Messages());
   });
 
-  mainForm->showMaximized();
-  // Without a window manager nobody maximizes the window: fill the screen.
-  QTimer::singleShot(500, mainForm.get(), [form = mainForm.get()] {
-    const QRect area = form->screen()->availableGeometry();
-    if (form->frameGeometry().width() < area.width() * 9 / 10) form->setGeometry(area);
-  });
+  ShowMaximizedWindow(*mainForm);
   return app.exec();
 }

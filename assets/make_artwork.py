@@ -159,11 +159,19 @@ def on_white(img):
 
 # ---------------------------------------------------------------- title bar
 
+MIDDLE_WIDTH = 3840  # wider than the middle cell of any pane (71 % of it)
+
+
 def title_bar(out):
-    """HLEFT, HMIDDLE, HRIGHT: one pill-shaped bar cut in three. The middle
-    piece has identical columns, so it tiles without a seam, and the ends
-    continue it exactly at their inner edges."""
-    lw, mw, rw, h = 160, 337, 160, 39
+    """HLEFT, HMIDDLE, HRIGHT: the three cells of a chapter page's title bar.
+    The page's table gives its middle cell 71 % of the pane and shares the
+    rest between the outer cells in proportion to their pictures; an outer
+    cell wider than its picture is blank beyond it. So HLEFT is blank, the
+    bar's left end opens the middle picture, which is wider than any middle
+    cell and never repeats, and HRIGHT, as wide as HLEFT, continues the
+    middle's identical columns at its inner edge and closes the bar: the bar
+    is whole at any width and its middle, with the title, centred."""
+    lw, mw, rw, h = 68, 337, 68, 39
     W = lw + mw + rw
     img = new(W, h, rgba(WHITE))
     top, bot = 3 * SS, 36 * SS
@@ -184,7 +192,7 @@ def title_bar(out):
     gloss = vgradient(img.size, (255, 255, 255), (0xE4, 0xF0, 0xF8))
     paint(img, lambda d: d.rounded_rectangle((x0 + 2 * SS, top + 2 * SS, x1 - 2 * SS, top + 14 * SS),
                                              rad - 2 * SS, fill=150), gloss)
-    # medallions at both ends, with ornament trailing inwards
+    # medallions at both ends, with diamonds leading inwards
     cy = (top + bot) / 2
     for side in (0, 1):
         cx = x0 + rad if side == 0 else x1 - rad
@@ -196,31 +204,25 @@ def title_bar(out):
         d.polygon(eight_star(cx, cy, rad - 7 * SS), fill=rgba(WHITE))
         d.ellipse(circle_box(cx, cy, 3 * SS), fill=rgba(GOLD))
         sign = 1 if side == 0 else -1
-        # diamonds and a tapering rule leading towards the middle
         base = cx + sign * (rad + 6 * SS)
         for k, (dx, r) in enumerate(((0, 4.0), (10, 3.2), (18, 2.4))):
             px = base + sign * dx * SS
             r *= SS
             d.polygon([(px, cy - r), (px + r, cy), (px, cy + r), (px - r, cy)],
                       fill=rgba(STEEL if k else BLUE))
-        start = base + sign * 25 * SS
-        end = base + sign * 120 * SS
-        steps = 60
-        for i in range(steps):
-            t = i / steps
-            xa = start + (end - start) * t
-            xb = start + (end - start) * (t + 1 / steps)
-            half = (1.2 * (1 - t) + 0.2) * SS
-            c = rgba(mix(STEEL, (0xE2, 0xEE, 0xF6), t))
-            d.rectangle((min(xa, xb), cy - half, max(xa, xb), cy + half), fill=c)
     small = reduce(img, W, h).convert("RGB")
     pal = small.quantize(colors=255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
-    # force the middle columns identical (they are, before quantising; keep it exact after)
+    # the middle columns identical (they are, before quantising; keep it exact after)
     col = pal.crop((lw + mw // 2, 0, lw + mw // 2 + 1, h))
-    for x in range(lw - 4, lw + mw + 4):
+    for x in range(lw - 2, lw + mw + 2):
         pal.paste(col, (x, 0))
-    save_gif(pal.crop((0, 0, lw, h)), os.path.join(out, "hleft.gif"))
-    save_gif(pal.crop((lw, 0, lw + mw, h)), os.path.join(out, "hmiddle.gif"))
+    middle = Image.new("P", (MIDDLE_WIDTH, h))
+    middle.putpalette(pal.getpalette())
+    middle.paste(pal.crop((0, 0, lw, h)), (0, 0))
+    for x in range(lw, MIDDLE_WIDTH):
+        middle.paste(col, (x, 0))
+    to_gif(Image.new("RGB", (lw, h), WHITE), os.path.join(out, "hleft.gif"))
+    save_gif(middle, os.path.join(out, "hmiddle.gif"))
     save_gif(pal.crop((lw + mw, 0, W, h)), os.path.join(out, "hright.gif"))
 
 
@@ -1150,12 +1152,11 @@ def contact_sheet(out, pics):
     def load(n):
         return Image.open(os.path.join(out, n)).convert("RGBA")
 
-    # the title bar as a page shows it: left end, the middle tiled, right end
-    bar = Image.new("RGBA", (160 + 337 * 2 + 100 + 160, 39), rgba(WHITE))
+    # the title bar as a page shows it: blank left cell, the middle cut off, right end
+    bar = Image.new("RGBA", (1090, 39), rgba(WHITE))
     bar.alpha_composite(load("hleft.gif"), (0, 0))
-    for x in (160, 497, 834):
-        bar.alpha_composite(load("hmiddle.gif"), (x, 0))
-    bar.alpha_composite(load("hright.gif"), (934, 0))
+    bar.alpha_composite(load("hmiddle.gif").crop((0, 0, 954, 39)), (68, 0))
+    bar.alpha_composite(load("hright.gif"), (1022, 0))
     sheet.paste(bar.convert("RGB"), (5, 5))
     # a label bar: steel blue, C_GIF, then the top line running on
     lab = Image.new("RGB", (300, 14), WHITE)

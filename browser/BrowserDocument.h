@@ -18,7 +18,8 @@ void ClearBrowserSelection(QWebEngineView* view);
 void ScrollBrowserToTop(QWebEngineView* view);
 // Finds `cp1252Text` in the body (forward from its start, letter case
 // ignored, may be part of a word), selects it and scrolls it to the top of
-// the pane. `done` (optional) receives whether it was found.
+// the pane; a verse label scrolls the whole block of its verse there instead.
+// `done` (optional) receives whether it was found.
 void FindAndSelectInBrowser(QWebEngineView* view, const std::string& cp1252Text,
                             std::function<void(bool)> done = {});
 

@@ -95,8 +95,13 @@ std::string FindSelectScript(const std::string& textUtf8) {
          "if(at>=s&&at<e){r.setStart(nodes[i],at-s);}"
          "if(end>s&&end<=e){r.setEnd(nodes[i],end-s);break;}}"
          "var sel=window.getSelection();sel.removeAllRanges();sel.addRange(r);"
-         "var rect=r.getBoundingClientRect();"
-         "window.scrollTo(window.scrollX,window.scrollY+rect.top);"
+         // A verse label ends its verse's block: the block (the table before
+         // the label's bar) goes to the top, so the verse itself is in view.
+         "var top=r.getBoundingClientRect().top,e=r.startContainer.parentElement,"
+         "label=e&&e.closest('font.f2'),bar=label&&label.closest('table'),"
+         "block=bar&&bar.previousElementSibling;"
+         "if(block&&block.tagName==='TABLE')top=block.getBoundingClientRect().top;"
+         "window.scrollTo(window.scrollX,window.scrollY+top);"
          "return true;})(" +
          JsStringLiteral(textUtf8) + ");";
 }

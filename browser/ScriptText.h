@@ -28,7 +28,8 @@ std::string ReadyStateScript();
 std::string ScrollToTopScript();
 // Searches the body's text forward from its start for `text` (letter case
 // ignored, may be part of a word); when found, selects it and scrolls it to
-// the top of the window. Evaluates to true when found.
+// the top of the window, or, when it is a verse label, the whole block of the
+// verse it labels. Evaluates to true when found.
 std::string FindSelectScript(const std::string& textUtf8);
 
 }  // namespace lumivra

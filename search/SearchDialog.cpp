@@ -166,6 +166,7 @@ TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
 
   BitImage = LoadBitImage();
   ResultList = new QListWidget(MainPanel);
+  ResultList->setAccessibleName(QStringLiteral("Search Results"));
   ResultList->setGeometry(8, 184, 321, 153);
   ResultList->setUniformItemSizes(true);
   ResultList->setSelectionMode(QAbstractItemView::SingleSelection);

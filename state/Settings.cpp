@@ -64,7 +64,6 @@ SettingsReadResult ReadSettingsLines(const StringList& lines, StringList& bookma
   const auto view = ParseInt(LookupSettingsValue(lines, "ViewOption"));
   const auto theme = view ? ParseInt(LookupSettingsValue(lines, "ThemeType")) : std::nullopt;
   if (view && theme) {
-    result.valuesRead = true;
     result.viewOption = *view;
     result.themeType = *theme;
   }

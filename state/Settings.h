@@ -19,9 +19,8 @@ struct SettingsValues {
 
 // Outcome of reading the lines of a settings file.
 struct SettingsReadResult {
-  // "ViewOption" and "ThemeType" were both read as integers.
-  bool valuesRead = false;
-  // valuesRead and neither is negative; only then are the values usable.
+  // "ViewOption" and "ThemeType" were both read as integers and neither is
+  // negative; only then are the values usable.
   bool usable = false;
   int32_t viewOption = -1;
   int32_t themeType = -1;  // mapped to 0 when above 3

@@ -6,12 +6,13 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   dpkg-dev lintian desktop-file-utils appstream
-  qt6-base-dev qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin libgl-dev
+  qt6-base-dev libxcb1-dev qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin libgl-dev
   libjpeg62-turbo-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nodejs npm
   python3 python3-pil python3-pefile icoutils binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 fp-utils
-  xvfb xauth xdotool x11-utils imagemagick poppler-utils gdb
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils gdb openbox
+  xdg-utils xchm
   fontconfig fonts-hosny-amiri fonts-liberation2 fonts-dejavu-core fonts-wine
 )
 

@@ -55,10 +55,14 @@ protected:
 
   // Copies the core files but the ones in `missing`, then creates the window.
   TMainForm& Open(const std::set<std::string>& missing = {}, bool show = true) {
+    CopyCoreFiles(missing);
+    return Create(show);
+  }
+
+  static void CopyCoreFiles(const std::set<std::string>& missing = {}) {
     for (const char* name : {kArabicFile, kTranslationFile, kTransliterationFile, kInfoFile}) {
       if (missing.count(name) == 0) CopyCoreFile(name, name);
     }
-    return Create(show);
   }
 
   static void CopyCoreFile(const std::string& from, const std::string& to) {
@@ -67,7 +71,7 @@ protected:
   }
 
   TMainForm& Create(bool show = true) {
-    form_ = std::make_unique<TMainForm>(&boxes_);
+    form_ = std::make_unique<TMainForm>(&boxes_, coreFolders_);
     if (show) {
       form_->show();
       EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
@@ -102,6 +106,9 @@ protected:
   }
 
   RecordingBoxes boxes_;
+  // The test program sits beside the packed core files: by default the window
+  // reads only the ones of its working folder.
+  std::vector<std::string> coreFolders_{"."};
   std::unique_ptr<TMainForm> form_;
 
 private:

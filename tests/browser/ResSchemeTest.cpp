@@ -239,7 +239,7 @@ TEST_F(ResSchemeTest, PicturesDecodeWhateverTheirNames) {
   EXPECT_EQ(Eval("sizes.searchview_gif").toString(), "94x73");
   EXPECT_EQ(Eval("sizes.searchreport_gif").toString(), "94x73");
   EXPECT_EQ(Eval("sizes.lumivraimage_gif").toString(), "318x490");
-  EXPECT_EQ(Eval("sizes.hmiddle_gif").toString(), "337x39");
+  EXPECT_EQ(Eval("sizes.hmiddle_gif").toString(), "3840x39");
   EXPECT_EQ(Eval("sizes.sp_gif").toString(), "255x1");
 }
 
@@ -257,7 +257,7 @@ TEST_F(ResSchemeTest, WrittenPagesLoadTheStyleSheetAndPictures) {
     ASSERT_TRUE(WaitForJs("document.readyState == 'complete' && document.images.length >= 5 && "
                           "Array.from(document.images).every(i => i.complete)"));
     EXPECT_EQ(Eval("Array.from(document.images).filter(i => i.naturalWidth == 0).length").toInt(), 0);
-    EXPECT_EQ(Eval("document.querySelector('img[src$=\"hleft_gif\"]').naturalWidth").toInt(), 160);
+    EXPECT_EQ(Eval("document.querySelector('img[src$=\"hleft_gif\"]').naturalWidth").toInt(), 68);
     EXPECT_EQ(Eval("document.querySelector('img[src$=\"c_gif\"]').naturalWidth").toInt(), 11);
     // the style sheet applies
     ASSERT_TRUE(WaitForJs("document.styleSheets.length == 1 && document.styleSheets[0].cssRules.length == 14"));
@@ -265,6 +265,39 @@ TEST_F(ResSchemeTest, WrittenPagesLoadTheStyleSheetAndPictures) {
     EXPECT_EQ(Eval("getComputedStyle(document.querySelector('font.a1')).fontSize").toString(), "26px");
     EXPECT_NE(Eval("getComputedStyle(document.querySelector('td.sp')).backgroundImage").toString().indexOf("sp_gif"),
               -1);
+  }
+}
+
+// The chapter title bar runs unbroken from one end to the other, however wide
+// the pane: the page's table widens its outer cells beyond their pictures.
+TEST_F(ResSchemeTest, TitleBarIsWholeAtEveryPaneWidth) {
+  const auto page = lumivra::BuildChapterPage(2, "1", {}, {"In the name of Allah."});
+  ASSERT_TRUE(page.has_value());
+  ASSERT_TRUE(Load("about:blank"));
+  WritePage(*page);
+  ASSERT_TRUE(WaitForJs("document.readyState == 'complete' && "
+                        "Array.from(document.images).every(i => i.complete)"));
+  for (int width : {400, 700, 1000, 1240, 1600, 2000, 2560}) {
+    SCOPED_TRACE(width);
+    view_->resize(width, 240);
+    ASSERT_TRUE(WaitForJs(QString("innerWidth == %1").arg(width)));
+    // A row below the end medallions' stars, where the bar has no white.
+    const int row = Eval("Math.round(document.querySelector('table.t1').getBoundingClientRect().top) + 31")
+                        .toInt();
+    Pause(300);
+    const QImage shot = view_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_GE(shot.width(), width);
+    auto white = [&](int x) {
+      const QRgb p = shot.pixel(x, row);
+      return qRed(p) >= 250 && qGreen(p) >= 250 && qBlue(p) >= 250;
+    };
+    int first = 0, last = width - 1;
+    while (first < last && white(first)) ++first;
+    while (last > first && white(last)) --last;
+    EXPECT_GT(last - first, width / 2);
+    int gaps = 0;
+    for (int x = first; x <= last; ++x) gaps += white(x) ? 1 : 0;
+    EXPECT_EQ(gaps, 0) << "bar " << first << " to " << last;
   }
 }
 

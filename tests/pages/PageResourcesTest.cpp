@@ -48,7 +48,7 @@ TEST(PageResources, PicturesHaveTheirSizesAndFormats) {
     bool jpeg;
   };
   const Expected pictures[] = {
-      {"HLEFT_GIF", 160, 39, false},     {"HMIDDLE_GIF", 337, 39, false},     {"HRIGHT_GIF", 160, 39, false},
+      {"HLEFT_GIF", 68, 39, false},      {"HMIDDLE_GIF", 3840, 39, false},    {"HRIGHT_GIF", 68, 39, false},
       {"C_GIF", 11, 14, false},          {"TR_GIF", 1, 1, false},             {"SP_GIF", 255, 1, false},
       {"BULLET_GIF", 8, 8, false},       {"LOGOMAIN_GIF", 427, 61, false},    {"ONLINE_GIF", 32, 32, false},
       {"VIEWONLINE_GIF", 82, 60, false}, {"SEARCHVIEW_GIF", 94, 73, true},    {"SEARCHREPORT_GIF", 94, 73, true},

@@ -64,7 +64,6 @@ TEST(SettingsRead, ValidFileGivesItsValues) {
                        "InitODefaultPage=1", " ", "[Bookmarks]", "2:255", "7:86"},
                       &bookmarks);
   EXPECT_TRUE(r.usable);
-  EXPECT_TRUE(r.valuesRead);
   EXPECT_EQ(r.viewOption, 1);
   EXPECT_EQ(r.themeType, 2);
   EXPECT_EQ(r.initODefaultPage, 1);
@@ -77,7 +76,6 @@ TEST(SettingsRead, BlanksAroundTheValue) {
   EXPECT_EQ(Read({"ViewOption= 2", "ThemeType=0"}).viewOption, 2);
   const auto trailing = Read({"ViewOption=2 ", "ThemeType=0"});
   EXPECT_FALSE(trailing.usable);
-  EXPECT_FALSE(trailing.valuesRead);
   EXPECT_EQ(Read({"ViewOption=$2", "ThemeType=0x1"}).themeType, 1);
 }
 
@@ -92,7 +90,6 @@ TEST(SettingsRead, MissingOrBadNumbersKeepTheBookmarks) {
     StringList bookmarks;
     const auto r = Read(lines, &bookmarks);
     EXPECT_FALSE(r.usable) << lines[0];
-    EXPECT_FALSE(r.valuesRead) << lines[0];
     EXPECT_EQ(r.viewOption, -1);
     EXPECT_EQ(r.themeType, -1);
     EXPECT_EQ(bookmarks, StringList{"7:86"}) << lines[0];
@@ -102,7 +99,7 @@ TEST(SettingsRead, MissingOrBadNumbersKeepTheBookmarks) {
 TEST(SettingsRead, NegativeValuesAreUnusableButRead) {
   StringList bookmarks;
   const auto r = Read({"ViewOption=1", "ThemeType=-1", "[Bookmarks]", "7:86"}, &bookmarks);
-  EXPECT_TRUE(r.valuesRead);  // the delete command keeps working
+  EXPECT_EQ(r.themeType, -1);
   EXPECT_FALSE(r.usable);
   EXPECT_EQ(bookmarks, StringList{"7:86"});
   EXPECT_FALSE(Read({"ViewOption=-1", "ThemeType=1"}).usable);

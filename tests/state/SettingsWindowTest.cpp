@@ -94,19 +94,25 @@ TEST_F(SettingsWindowTest, SavedSettingsComeBackAtTheNextStart) {
             std::string::npos);
 }
 
-TEST_F(SettingsWindowTest, UnreadableNumbersKeepTheBookmarksButNotTheDeleteCommand) {
-  WriteBytes("Settings.ini", "ViewOption=1 \r\nThemeType=1\r\nInitODefaultPage=1\r\n[Bookmarks]\r\n7:86\r\n");
+TEST_F(SettingsWindowTest, UnreadableNumbersKeepTheBookmarksAndTheDeleteCommand) {
+  std::string file = "ViewOption=1 \r\nThemeType=1\r\nInitODefaultPage=1\r\n[Bookmarks]\r\n";
+  for (int verse = 1; verse <= 20; ++verse) file += "2:" + std::to_string(verse) + "\r\n";
+  WriteBytes("Settings.ini", file);
   TMainForm& form = Open();
   EXPECT_EQ(form.ViewOption, 0);
   EXPECT_EQ(form.ThemeType, 0);
   EXPECT_EQ(form.InitODefaultPage, 0);
   EXPECT_EQ(form.ThemeMenuColor, 0xFFFFFFu);
-  EXPECT_EQ(form.BookmarkList, StringList{"7:86"});
-  EXPECT_TRUE(form.B[0]->isVisible());
-  EXPECT_FALSE(form.DeleteBookmarks->isEnabled());
-  AddBookmark("2:255");
-  EXPECT_TRUE(form.DeleteBookmarks->isEnabled());
-  EXPECT_EQ(form.B[1]->data().toInt(), 1);
+  EXPECT_EQ(form.BookmarkList.size(), kMaxBookmarks);
+  EXPECT_TRUE(form.C[9]->isVisible());
+  // A full list can be thinned out, and then added to again.
+  ASSERT_TRUE(form.DeleteBookmarks->isEnabled());
+  DeleteBookmark(0);
+  EXPECT_EQ(form.BookmarkList.front(), "2:2");
+  AddBookmark("7:86");
+  EXPECT_EQ(form.BookmarkList.back(), "7:86");
+  EXPECT_EQ(form.C[9]->data().toInt(), 19);
+  EXPECT_TRUE(boxes_.boxes.empty());
 }
 
 TEST_F(SettingsWindowTest, AddingBookmarksRefusesDuplicatesChapterOnlyAndTheTwentyFirst) {
