@@ -38,7 +38,10 @@ int RunSearch(const Args& args) {
   const auto& found = search.FoundPositions();
   std::string out = "Found : " + std::to_string(found.size()) + ".\n";
   out.reserve(out.size() + found.size() * 56);
-  for (int position : found) out.append(search.RecordResultLine(position)).append(1, '\n');
+  for (int position : found) {
+    search.AppendRecordResultLine(out, position);
+    out.append(1, '\n');
+  }
   WriteOut(out);
   return 0;
 }
