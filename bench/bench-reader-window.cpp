@@ -17,7 +17,6 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
-#include <utility>
 #include <vector>
 #include <cstdio>
 #include <fstream>
@@ -189,19 +188,27 @@ std::vector<int> Descendants(int root) {
   return found;
 }
 
-// Proportional and resident set size of a process in kB, from smaps_rollup.
-std::pair<double, double> PssRss(int pid) {
+// Proportional, private and resident set size of a process in MB, from
+// smaps_rollup. The proportional size shares the pages of a library among
+// every process on the machine that maps it (another reader running lowers
+// it); the private size depends on this process alone.
+struct Memory {
+  double pss = 0, uss = 0, rss = 0;
+};
+
+Memory ProcessMemory(int pid) {
   std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
-  double pss = 0, rss = 0;
+  Memory m;
   for (std::string line; std::getline(rollup, line);) {
     std::istringstream fields(line);
     std::string key;
     double kb = 0;
     fields >> key >> kb;
-    if (key == "Pss:") pss = kb;
-    if (key == "Rss:") rss = kb;
+    if (key == "Pss:") m.pss = kb / 1024;
+    if (key == "Rss:") m.rss = kb / 1024;
+    if (key == "Private_Clean:" || key == "Private_Dirty:") m.uss += kb / 1024;
   }
-  return {pss, rss};
+  return m;
 }
 
 // What a process is: "reader", or the browser engine's --type=… of its
@@ -224,28 +231,32 @@ void MemoryWithChapter2(benchmark::State& state) {
   form->ViewOption = 0;
   form->TreeView->setCurrentItem(form->NodeAtAbsolutePosition(3));
   WaitComplete();
-  double pss = 0, rss = 0;
+  Memory sum;
   int processes = 0;
   for (auto _ : state) {
     state.PauseTiming();
     QElapsedTimer settle;
     settle.start();
     while (!settle.hasExpired(1000)) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    pss = rss = 0;
+    sum = Memory{};
     processes = 0;
     for (int pid : Descendants(getpid())) {
-      const auto [p, r] = PssRss(pid);
-      std::printf("  %-28s pid %6d  PSS %7.1f MB  RSS %7.1f MB\n", ProcessKind(pid).c_str(), pid, p / 1024, r / 1024);
-      pss += p;
-      rss += r;
+      const Memory m = ProcessMemory(pid);
+      std::printf("  %-12s pid %7d  PSS %6.1f MB  private %6.1f MB  RSS %6.1f MB\n", ProcessKind(pid).c_str(), pid,
+                  m.pss, m.uss, m.rss);
+      sum.pss += m.pss;
+      sum.uss += m.uss;
+      sum.rss += m.rss;
       ++processes;
     }
-    std::printf("  sum of %d processes:               PSS %7.1f MB  RSS %7.1f MB\n", processes, pss / 1024, rss / 1024);
+    std::printf("  sum of %d processes:  PSS %6.1f MB  private %6.1f MB  RSS %6.1f MB\n", processes, sum.pss,
+                sum.uss, sum.rss);
     state.ResumeTiming();
   }
   state.counters["processes"] = processes;
-  state.counters["pss_mb"] = pss / 1024;
-  state.counters["rss_mb"] = rss / 1024;
+  state.counters["pss_mb"] = sum.pss;
+  state.counters["private_mb"] = sum.uss;
+  state.counters["rss_mb"] = sum.rss;
 }
 BENCHMARK(MemoryWithChapter2)->Unit(benchmark::kMillisecond)->Iterations(1);
 
