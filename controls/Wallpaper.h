@@ -5,8 +5,8 @@
 QImage BuiltInTexture();
 
 // The wallpaper the dialogs' background panels get before each showing: the
-// one the current theme put there, else the built-in texture.
+// one last set, else the built-in texture.
 QImage CurrentWallpaper();
 
-// Called when a theme is applied; a null image returns to the built-in one.
+// Replaces the current wallpaper; a null image returns to the built-in one.
 void SetCurrentWallpaper(const QImage& wallpaper);
