@@ -8,6 +8,7 @@
 
 #include "Cp1252.h"
 #include "PeLayout.h"
+#include "Prefault.h"
 
 namespace lumivra {
 namespace {
@@ -230,7 +231,11 @@ std::unique_ptr<PeResourceFile> PeResourceFile::Open(const std::string& path, st
   // One read of the whole file where its size is known; then whatever follows.
   std::string bytes;
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (!ec) bytes.resize(static_cast<size_t>(size));
+  if (!ec) {
+    bytes.reserve(static_cast<size_t>(size));
+    Prefault(bytes.data(), bytes.capacity());
+    bytes.resize(static_cast<size_t>(size));
+  }
   size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), in.get());
   bytes.resize(got);
   char buffer[1 << 16];

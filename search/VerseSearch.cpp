@@ -15,6 +15,7 @@
 #include "ContentError.h"
 #include "ContentStore.h"
 #include "PeResourceFile.h"
+#include "Prefault.h"
 #include "TextLines.h"
 
 namespace lumivra {
@@ -139,6 +140,7 @@ void RecordIndex::Clear() {
 
 void RecordIndex::Reserve(size_t bytes, size_t records) {
   upper_.reserve(upper_.size() + bytes + records);
+  Prefault(upper_.data() + upper_.size(), upper_.capacity() - upper_.size());
   starts_.reserve(starts_.size() + records);
 }
 
@@ -205,6 +207,8 @@ void VerseSearch::BuildVerseRecords() {
   chapters_.clear();
   records_.clear();
   index_.Clear();
+  lines_.reserve(6300);
+  chapters_.reserve(6300);
   // The lines first, up to a missing chapter, so that the index is sized once.
   std::optional<ContentError> missing;
   size_t bytes = 0;
