@@ -1,5 +1,5 @@
 #pragma once
-// The two settings the saver helper writes in turn; the kill test expects one
+// The two settings settings_saver writes in turn; the kill test expects one
 // of them whole after every kill.
 #include <string>
 
