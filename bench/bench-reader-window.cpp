@@ -286,7 +286,7 @@ public:
 // information window is complete with every verse.
 void ReportOfEveryVerse(benchmark::State& state) {
   TSearchDlg search;
-  TInformationDlg info;
+  TInformationDlg& info = *form->InformationDlg;  // the reader's one information window
   YesBoxes boxes;
   search.SetTranslationLibrary(form->Content().TranslationLibrary());
   ConnectSearchPages(search, info, boxes);
