@@ -1,10 +1,12 @@
 # Lumivra: set-up, build, run, test, benchmarks.
 BUILD      := build
 TEST_BUILD := build/asan
+FUZZ_BUILD := build/fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps content build run test bench clean
+.PHONY: all deps content build run test fuzz fuzz-build bench clean
 
 all: build
 
@@ -31,9 +33,22 @@ $(TEST_BUILD)/build.ninja:
 	cmake -S . -B $(TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DLUMIVRA_SANITIZE=ON \
 	  -DLUMIVRA_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
 
-test: build $(TEST_BUILD)/build.ninja
+test: build $(TEST_BUILD)/build.ninja fuzz-build
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	tools/run-tests.sh $(TEST_BUILD)
+	tools/run-fuzz.sh $(FUZZ_BUILD) 10
+
+# The libFuzzer targets: clang with AddressSanitizer and UBSan, only the plain
+# C++ libraries they need.
+$(FUZZ_BUILD)/build.ninja:
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+	  -DLUMIVRA_FUZZ=ON -DLUMIVRA_TESTS=OFF -DLUMIVRA_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+
+fuzz-build: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+fuzz: fuzz-build
+	tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: build
 	tools/run-benchmarks.sh $(BUILD)

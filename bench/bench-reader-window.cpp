@@ -11,9 +11,14 @@
 #include <QTimer>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QTreeWidget>
+#include <QWindow>
 #include <QWebEngineView>
 #include <chrono>
+#include <filesystem>
+#include <map>
+#include <vector>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -63,6 +68,111 @@ double WaitShown() {
   }
   return shownAt;
 }
+
+// The processes this one started, and theirs, in the order found.
+std::vector<int> Descendants(int root) {
+  std::map<int, std::vector<int>> children;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::ifstream stat(entry.path() / "stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const size_t close = text.rfind(')');
+    if (close == std::string::npos) continue;
+    std::istringstream fields(text.substr(close + 2));
+    std::string state;
+    int parent = 0;
+    fields >> state >> parent;
+    children[parent].push_back(std::stoi(name));
+  }
+  std::vector<int> found{root};
+  for (size_t i = 0; i < found.size(); ++i)
+    for (int child : children[found[i]]) found.push_back(child);
+  return found;
+}
+
+// Proportional, private and resident set size of a process in MB, from
+// smaps_rollup. The proportional size shares the pages of a library among
+// every process on the machine that maps it (another reader running lowers
+// it); the private size depends on this process alone.
+struct Memory {
+  double pss = 0, uss = 0, rss = 0;
+};
+
+Memory ProcessMemory(int pid) {
+  std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+  Memory m;
+  for (std::string line; std::getline(rollup, line);) {
+    std::istringstream fields(line);
+    std::string key;
+    double kb = 0;
+    fields >> key >> kb;
+    if (key == "Pss:") m.pss = kb / 1024;
+    if (key == "Rss:") m.rss = kb / 1024;
+    if (key == "Private_Clean:" || key == "Private_Dirty:") m.uss += kb / 1024;
+  }
+  return m;
+}
+
+// What a process is: "reader", or the browser engine's --type=… of its
+// command line (a renderer keeps the command line of the zygote it came from).
+std::string ProcessKind(int pid) {
+  if (pid == getpid()) return "reader";
+  std::ifstream cmdline("/proc/" + std::to_string(pid) + "/cmdline");
+  std::string kind = "other";
+  for (std::string arg; std::getline(cmdline, arg, '\0');) {
+    if (arg.rfind("--type=", 0) == 0) kind = arg.substr(7);
+    if (arg.rfind("--utility-sub-type=", 0) == 0) kind += " " + arg.substr(19);
+  }
+  return kind;
+}
+
+// Prints the memory of the reader and of every process it started, each and
+// summed, and returns the sums.
+Memory PrintMemory(int* processes) {
+  Memory sum;
+  *processes = 0;
+  for (int pid : Descendants(getpid())) {
+    const Memory m = ProcessMemory(pid);
+    std::printf("  %-12s pid %7d  PSS %6.1f MB  private %6.1f MB  RSS %6.1f MB\n", ProcessKind(pid).c_str(), pid,
+                m.pss, m.uss, m.rss);
+    sum.pss += m.pss;
+    sum.uss += m.uss;
+    sum.rss += m.rss;
+    ++*processes;
+  }
+  std::printf("  sum of %d processes:  PSS %6.1f MB  private %6.1f MB  RSS %6.1f MB\n", *processes, sum.pss,
+              sum.uss, sum.rss);
+  return sum;
+}
+
+void Settle() {
+  QElapsedTimer settle;
+  settle.start();
+  while (!settle.hasExpired(1000)) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// Chapter 2 shown in a reader just started (its information window made, as
+// in the reader): the memory of the reader and of every process it started.
+// Runs first; main() prints the same again after every other benchmark.
+void MemoryWithChapter2(benchmark::State& state) {
+  form->ViewOption = 0;
+  form->TreeView->setCurrentItem(form->NodeAtAbsolutePosition(3));
+  WaitComplete();
+  Memory sum;
+  int processes = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    Settle();
+    sum = PrintMemory(&processes);
+    state.ResumeTiming();
+  }
+  state.counters["processes"] = processes;
+  state.counters["pss_mb"] = sum.pss;
+  state.counters["private_mb"] = sum.uss;
+  state.counters["rss_mb"] = sum.rss;
+}
+BENCHMARK(MemoryWithChapter2)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void ShowChapter2(benchmark::State& state) {
   form->ViewOption = static_cast<int>(state.range(0));
@@ -115,6 +225,56 @@ void WriteChapter2Page(benchmark::State& state) {
 }
 BENCHMARK(WriteChapter2Page)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// Counts the paints of the result list and when the first one with lines came.
+class PaintCounter : public QObject {
+public:
+  PaintCounter(QListWidget* list, QElapsedTimer* clock) : list_(list), clock_(clock) {
+    list->viewport()->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && list_->count() > 0) {
+      if (paints == 0) firstMs = static_cast<double>(clock_->nsecsElapsed()) / 1e6;
+      ++paints;
+    }
+    return false;
+  }
+  int paints = 0;
+  double firstMs = 0;
+
+private:
+  QListWidget* list_;
+  QElapsedTimer* clock_;
+};
+
+// Searching "a" (6166 verses): from Find Now until the list holds every line,
+// with how often the list was painted on the way and when it first showed lines.
+void FillResultList(benchmark::State& state) {
+  TSearchDlg search;
+  search.SetTranslationLibrary(form->Content().TranslationLibrary());
+  search.show();
+  while (!search.isVisible() || !search.windowHandle()->isExposed()) QCoreApplication::processEvents();
+  QElapsedTimer clock;
+  double paints = 0, firstMs = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    search.ResetStopBtnClick();
+    QCoreApplication::processEvents();
+    PaintCounter counter(search.ResultList, &clock);
+    search.SearchCombo->setEditText("a");
+    clock.start();
+    state.ResumeTiming();
+    search.FindBtnClick();
+    state.PauseTiming();
+    paints += counter.paints;
+    firstMs += counter.firstMs;
+    state.ResumeTiming();
+  }
+  state.counters["lines"] = search.ResultList->count();
+  state.counters["paints"] = paints / static_cast<double>(state.iterations());
+  state.counters["first_paint_ms"] = firstMs / static_cast<double>(state.iterations());
+}
+BENCHMARK(FillResultList)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // Says Yes to the question asked above 1000 hits.
 class YesBoxes : public MessageBoxes {
 public:
@@ -129,7 +289,7 @@ public:
 // information window is complete with every verse.
 void ReportOfEveryVerse(benchmark::State& state) {
   TSearchDlg search;
-  TInformationDlg info;
+  TInformationDlg& info = *form->InformationDlg;  // the reader's one information window
   YesBoxes boxes;
   search.SetTranslationLibrary(form->Content().TranslationLibrary());
   ConnectSearchPages(search, info, boxes);
@@ -186,12 +346,19 @@ int main(int argc, char** argv) {
       0);
   form = mainForm.get();
   mainForm->showMaximized();
+  // As in the reader: the information window and its view live for the run.
+  mainForm->InformationDlg = informationDlg.get();
   bool loaded = false;
   QObject::connect(mainForm->WebBrowser, &QWebEngineView::loadFinished, [&] { loaded = true; });
   while (!loaded) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   std::printf("process start to title page loaded: %.0f ms\n", SinceProcessStart());
   ::benchmark::Initialize(&argc, argv);
   ::benchmark::RunSpecifiedBenchmarks();
+  // Every page written above (30 chapter pages, the reports) leaves the renderer larger.
+  std::puts("memory after every benchmark above:");
+  Settle();
+  int processes = 0;
+  PrintMemory(&processes);
   ::benchmark::Shutdown();
   return 0;
 }

@@ -3,15 +3,48 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QWebEngineProfile>
+#include <string>
+
+#include "EngineFlags.h"
 
 #include "Fonts.h"
 #include "OfflineInterceptor.h"
 #include "PageCompat.h"
 #include "ResSchemeHandler.h"
 
+namespace {
+
+// The name of the OpenGL renderer here; "" without OpenGL.
+std::string OpenGlRenderer() {
+  QOffscreenSurface surface;
+  surface.create();
+  QOpenGLContext context;
+  if (!surface.isValid() || !context.create() || !context.makeCurrent(&surface)) return {};
+  const auto* name = reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER));
+  std::string renderer = name ? name : "";
+  context.doneCurrent();
+  return renderer;
+}
+
+// The engine reads its command line when the first profile is made.
+void SetEngineFlags() {
+  const std::string flags = qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").toStdString();
+  const bool sandboxOff = !qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX");
+  const bool software = flags.find("--disable-gpu") != std::string::npos ||
+                        lumivra::IsSoftwareRenderer(OpenGlRenderer());
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+          QByteArray::fromStdString(lumivra::ReaderEngineFlags(flags, sandboxOff, software)));
+}
+
+}  // namespace
+
 QWebEngineProfile* ReaderBrowserProfile() {
   static QWebEngineProfile* profile = [] {
+    SetEngineFlags();
     // No storage name: nothing is written to disk.
     auto* p = new QWebEngineProfile(QCoreApplication::instance());
     p->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);

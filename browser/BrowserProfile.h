@@ -4,7 +4,8 @@ class QWebEngineProfile;
 
 // The profile of every browser view of the reader: in memory only, serving
 // res://Olvar.exe/..., refusing the network, with the page compatibility
-// scripts. Created on first use, lives until the application ends.
+// scripts. Created on first use, lives until the application ends; before
+// it, the engine's command line gets the reader's flags (EngineFlags.h).
 QWebEngineProfile* ReaderBrowserProfile();
 
 // Before the application object exists: the reader's fonts, the res scheme,

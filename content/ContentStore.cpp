@@ -6,10 +6,14 @@
 
 namespace lumivra {
 
-void ReadResourceLines(const PeResourceFile& file, const std::string& name, StringList& lines) {
-  auto bytes = file.FindResource(name, kResourceTypeHtml);
+std::string_view ResourceText(const PeResourceFile& file, const std::string& name) {
+  const auto bytes = file.FindResourceView(name, kResourceTypeHtml);
   if (!bytes) throw ContentError("Resource " + name + " not found");
-  lines = SplitLines(*bytes);
+  return *bytes;
+}
+
+void ReadResourceLines(const PeResourceFile& file, const std::string& name, StringList& lines) {
+  lines = SplitLines(ResourceText(file, name));
 }
 
 ContentStore::ContentStore(std::vector<std::string> folders) : folders_(std::move(folders)) {}

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DisplayOption.h"
@@ -31,8 +32,11 @@ public:
   virtual void Warn(const std::string& text) = 0;
 };
 
-// Reads resource `name` of type 23 into `lines`; throws ContentError
+// The bytes of resource `name` of type 23, in place; throws ContentError
 // "Resource NAME not found" when it is absent.
+std::string_view ResourceText(const PeResourceFile& file, const std::string& name);
+
+// Reads resource `name` of type 23 into `lines`; throws as ResourceText.
 void ReadResourceLines(const PeResourceFile& file, const std::string& name, StringList& lines);
 
 // The core files: the Arabic and translation files stay open for the run,

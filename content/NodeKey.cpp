@@ -5,15 +5,14 @@ namespace lumivra {
 std::string ChapterNodeKey(int chapter) { return "Olvar~" + std::to_string(chapter); }
 
 std::string GetKeyField(const std::string& text, char separator, int field) {
-  std::string result;
-  int counter = 1;
-  for (char c : text) {
-    if (c == separator)
-      ++counter;
-    else if (counter == field)
-      result += c;
+  if (field < 1) return {};
+  size_t start = 0;
+  for (int k = 1; k < field; ++k) {
+    start = text.find(separator, start);
+    if (start == std::string::npos) return {};
+    ++start;
   }
-  return result;
+  return text.substr(start, text.find(separator, start) - start);
 }
 
 }  // namespace lumivra

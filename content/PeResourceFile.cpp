@@ -8,6 +8,7 @@
 
 #include "Cp1252.h"
 #include "PeLayout.h"
+#include "Prefault.h"
 
 namespace lumivra {
 namespace {
@@ -227,9 +228,17 @@ std::unique_ptr<PeResourceFile> PeResourceFile::Open(const std::string& path, st
   if (!std::filesystem::is_regular_file(path, ec)) return fail("no such file");
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!in) return fail("cannot be opened");
+  // One read of the whole file where its size is known; then whatever follows.
   std::string bytes;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec) {
+    bytes.reserve(static_cast<size_t>(size));
+    Prefault(bytes.data(), bytes.capacity());
+    bytes.resize(static_cast<size_t>(size));
+  }
+  size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), in.get());
+  bytes.resize(got);
   char buffer[1 << 16];
-  size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0) bytes.append(buffer, got);
   if (std::ferror(in.get())) return fail("cannot be read");
   std::string reason;
@@ -250,7 +259,7 @@ std::unique_ptr<PeResourceFile> PeResourceFile::FromBytes(std::string bytes, std
   return std::unique_ptr<PeResourceFile>(new PeResourceFile(std::move(impl)));
 }
 
-std::optional<std::string> PeResourceFile::FindResource(std::string_view name, uint16_t type) const {
+std::optional<std::string_view> PeResourceFile::FindResourceView(std::string_view name, uint16_t type) const {
   auto t = impl_->index.find(type);
   if (t == impl_->index.end()) return std::nullopt;
   std::u16string key(name.size(), u'\0');
@@ -258,7 +267,13 @@ std::optional<std::string> PeResourceFile::FindResource(std::string_view name, u
     key[i] = FoldAscii(Cp1252CodePoint(static_cast<unsigned char>(name[i])));
   auto n = t->second.find(key);
   if (n == t->second.end()) return std::nullopt;
-  return impl_->bytes.substr(n->second.offset, n->second.size);
+  return std::string_view(impl_->bytes).substr(n->second.offset, n->second.size);
+}
+
+std::optional<std::string> PeResourceFile::FindResource(std::string_view name, uint16_t type) const {
+  const auto bytes = FindResourceView(name, type);
+  if (!bytes) return std::nullopt;
+  return std::string(*bytes);
 }
 
 }  // namespace lumivra

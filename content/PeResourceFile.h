@@ -26,6 +26,8 @@ public:
   // The bytes of the resource named `name` (any letter case) of `type`
   // (first language); nullopt when absent.
   std::optional<std::string> FindResource(std::string_view name, uint16_t type) const;
+  // The same bytes in place, valid as long as this object.
+  std::optional<std::string_view> FindResourceView(std::string_view name, uint16_t type) const;
 
 private:
   struct Impl;

@@ -1,25 +1,43 @@
 #include "TextLines.h"
 
+#include <cstring>
+
 namespace lumivra {
 
+namespace {
+
+const char* Find(const char* from, const char* end, char c) {
+  if (from == end) return end;
+  const void* hit = std::memchr(from, c, static_cast<size_t>(end - from));
+  return hit ? static_cast<const char*>(hit) : end;
+}
+
+}  // namespace
+
+LineReader::LineReader(std::string_view text) {
+  at_ = text.data();
+  end_ = Find(at_, at_ + text.size(), '\0');
+  nextCr_ = Find(at_, end_, '\r');
+  nextLf_ = Find(at_, end_, '\n');
+}
+
+bool LineReader::Next(std::string_view& line) {
+  if (at_ >= end_) return false;
+  // Each of the two scans moves forward only, so a text is read once for each.
+  if (nextCr_ < at_) nextCr_ = Find(at_, end_, '\r');
+  if (nextLf_ < at_) nextLf_ = Find(at_, end_, '\n');
+  const char* stop = nextCr_ < nextLf_ ? nextCr_ : nextLf_;
+  line = std::string_view(at_, static_cast<size_t>(stop - at_));
+  at_ = stop == end_ ? end_ : stop + 1;
+  if (stop == nextCr_ && at_ < end_ && *at_ == '\n') ++at_;
+  return true;
+}
+
 StringList SplitLines(std::string_view text) {
-  if (auto nul = text.find('\0'); nul != std::string_view::npos) text = text.substr(0, nul);
   StringList lines;
-  size_t start = 0;
-  const size_t n = text.size();
-  size_t i = 0;
-  while (i < n) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.emplace_back(text.substr(start, i - start));
-      ++i;
-      if (c == '\r' && i < n && text[i] == '\n') ++i;
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < n) lines.emplace_back(text.substr(start));
+  LineReader reader(text);
+  std::string_view line;
+  while (reader.Next(line)) lines.emplace_back(line);
   return lines;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
@@ -25,6 +26,8 @@
 namespace {
 
 constexpr int kResultLineHeight = 17;
+// The longest the result list's fill goes without processing events.
+constexpr qint64 kFillSliceMs = 8;
 
 // The magnifier drawn before each result line; its white shows the line's brush.
 QImage LoadBitImage() {
@@ -305,9 +308,25 @@ void TSearchDlg::RunSearch(const std::string& text) {
   auto replaced = [&] { return generation != searchGeneration_; };
   QApplication::processEvents();
   bool completed = !replaced();
-  for (size_t k = 0; completed && k < found.size(); ++k) {
-    ResultList->addItem(FromCp1252(search_.RecordResultLine(found[k])));
+  // Lines go in by the batch, events are processed (and the list repainted)
+  // between batches: the first batch is a screenful, each next one twice the
+  // last, and none runs longer than a few milliseconds.
+  QStringList batch;
+  size_t batchLimit = static_cast<size_t>(ResultList->viewport()->height() / kResultLineHeight + 1);
+  QElapsedTimer slice;
+  slice.start();
+  std::string line;
+  for (size_t k = 0; completed && k < found.size();) {
+    line.clear();
+    search_.AppendRecordResultLine(line, found[k++]);
+    batch.append(FromCp1252(line));
+    if (k < found.size() && static_cast<size_t>(batch.size()) < batchLimit && !slice.hasExpired(kFillSliceMs))
+      continue;
+    ResultList->addItems(batch);
+    batch.clear();
+    batchLimit = std::min<size_t>(batchLimit * 2, 1024);
     QApplication::processEvents();
+    slice.restart();
     if (replaced() || stopRequested_) completed = false;
   }
   if (completed) {

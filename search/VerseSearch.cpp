@@ -1,15 +1,21 @@
 #include "VerseSearch.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <charconv>
 #include <cstring>
+#include <optional>
 #include <string.h>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "ChapterCatalogue.h"
 #include "ContentError.h"
 #include "ContentStore.h"
-#include "IntConvert.h"
-#include "NodeKey.h"
 #include "PeResourceFile.h"
+#include "Prefault.h"
 #include "TextLines.h"
 
 namespace lumivra {
@@ -34,10 +40,21 @@ std::string SearchPattern(const std::string& text) { return UpperCaseAscii(Trim(
 
 namespace {
 
-// Upper-cases `n` bytes into `out`; written without a table so that the
-// compiler turns it into vector code.
+// Upper-cases `n` bytes into `out` ("a" to "z" only), 16 at a time with SSE2.
 void FoldInto(const unsigned char* in, size_t n, unsigned char* out) {
-  for (size_t i = 0; i < n; ++i) {
+  size_t i = 0;
+#ifdef __SSE2__
+  // Shifted so that "a" is the lowest signed byte: "a" to "z" are then the 26 lowest.
+  const __m128i shift = _mm_set1_epi8(static_cast<char>(128 - 'a'));
+  const __m128i letters = _mm_set1_epi8(static_cast<char>(-128 + 26));
+  const __m128i caseBit = _mm_set1_epi8(32);
+  for (; i + 16 <= n; i += 16) {
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+    const __m128i lower = _mm_cmplt_epi8(_mm_add_epi8(c, shift), letters);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_sub_epi8(c, _mm_and_si128(lower, caseBit)));
+  }
+#endif
+  for (; i < n; ++i) {
     const unsigned char c = in[i];
     out[i] = static_cast<unsigned char>(c - (static_cast<unsigned char>(c - 'a') < 26 ? 32 : 0));
   }
@@ -63,78 +80,223 @@ private:
   std::vector<unsigned char> buffer_;
 };
 
+// The first occurrence of `needle` (m bytes, m > 0) in `hay` (n bytes), or
+// nullptr. With SSE2, 32 positions at a time are tested for the needle's
+// first and last byte; only positions that have both are compared in full.
+const char* FindBytes(const char* hay, size_t n, const char* needle, size_t m) {
+  if (m > n) return nullptr;
+  if (m == 1) return static_cast<const char*>(std::memchr(hay, needle[0], n));
+  size_t i = 0;
+#ifdef __SSE2__
+  const __m128i first = _mm_set1_epi8(needle[0]);
+  const __m128i last = _mm_set1_epi8(needle[m - 1]);
+  auto candidates = [&](size_t at) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + at));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + at + m - 1));
+    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+  };
+  for (; i + m - 1 + 32 <= n; i += 32) {
+    for (uint32_t bits = candidates(i) | candidates(i + 16) << 16; bits != 0; bits &= bits - 1) {
+      const size_t at = i + static_cast<size_t>(std::countr_zero(bits));
+      if (std::memcmp(hay + at + 1, needle + 1, m - 2) == 0) return hay + at;
+    }
+  }
+#endif
+  return static_cast<const char*>(memmem(hay + i, n - i, needle, m));
+}
+
 }  // namespace
 
 bool RecordContains(const std::string& record, const std::string& upperPattern) {
   return RecordMatcher(upperPattern).Contains(record);
 }
 
-std::string SearchResultLine(int chapter, const std::string& verse) {
-  return "Surah/Chapter " + ChapterListName(chapter - 1) + ". Ayat/Verse : " + verse + ".";
+namespace {
+
+void AppendResultLine(std::string& out, int chapter, std::string_view verse) {
+  // The names of the chapter list, made once.
+  static const std::array<std::string, kChapterCount> names = [] {
+    std::array<std::string, kChapterCount> all;
+    for (int i = 0; i < kChapterCount; ++i) all[static_cast<size_t>(i)] = ChapterListName(i);
+    return all;
+  }();
+  out.append("Surah/Chapter ");
+  if (chapter >= 1 && chapter <= kChapterCount) out.append(names[static_cast<size_t>(chapter - 1)]);
+  out.append(". Ayat/Verse : ").append(verse).append(1, '.');
 }
+
+}  // namespace
+
+std::string SearchResultLine(int chapter, const std::string& verse) {
+  std::string line;
+  AppendResultLine(line, chapter, verse);
+  return line;
+}
+
+void RecordIndex::Clear() {
+  upper_.clear();
+  starts_.assign(1, 0);
+}
+
+void RecordIndex::Reserve(size_t bytes, size_t records) {
+  upper_.reserve(upper_.size() + bytes + records);
+  Prefault(upper_.data() + upper_.size(), upper_.capacity() - upper_.size());
+  starts_.reserve(starts_.size() + records);
+}
+
+void RecordIndex::Add(std::string_view prefix, std::string_view text) {
+  const size_t at = upper_.size();
+  upper_.resize(at + prefix.size() + text.size() + 1);
+  auto* out = reinterpret_cast<unsigned char*>(upper_.data() + at);
+  FoldInto(reinterpret_cast<const unsigned char*>(prefix.data()), prefix.size(), out);
+  FoldInto(reinterpret_cast<const unsigned char*>(text.data()), text.size(), out + prefix.size());
+  upper_.back() = '\n';
+  starts_.push_back(upper_.size());
+}
+
+void RecordIndex::Match(std::string_view upperPattern, int first, int last, std::vector<int>& found) const {
+  first = std::max(first, 0);
+  last = std::min(last, Count());
+  const size_t m = upperPattern.size();
+  if (m == 0) {
+    for (int i = first; i < last; ++i) found.push_back(i);
+    return;
+  }
+  const char* base = upper_.data();
+  size_t from = first < last ? starts_[first] : 0;
+  const size_t end = first < last ? starts_[last] : 0;
+  auto record = starts_.begin() + first;
+  while (from < end) {
+    const char* hit = FindBytes(base + from, end - from, upperPattern.data(), m);
+    if (!hit) break;
+    const size_t at = static_cast<size_t>(hit - base);
+    record = std::upper_bound(record, starts_.begin() + last, at) - 1;
+    const size_t next = record[1];
+    if (at + m < next) {  // inside the record, short of its line feed
+      found.push_back(static_cast<int>(record - starts_.begin()));
+      from = next;
+    } else {
+      from = at + 1;  // the hit runs into the next record
+    }
+  }
+}
+
+namespace {
+
+// "chapter|verse|" into `buffer`.
+std::string_view RecordPrefix(char (&buffer)[32], int chapter, int verse) {
+  char* end = std::to_chars(buffer, buffer + 11, chapter).ptr;
+  *end++ = kRecordSeparator;
+  end = std::to_chars(end, end + 11, verse).ptr;
+  *end++ = kRecordSeparator;
+  return std::string_view(buffer, static_cast<size_t>(end - buffer));
+}
+
+}  // namespace
 
 void VerseSearch::SetTranslationLibrary(const PeResourceFile* library) {
   if (library_ || !library) return;
   library_ = library;
-  if (records_.empty()) BuildVerseRecords();
+  if (lines_.empty()) BuildVerseRecords();
 }
 
 void VerseSearch::BuildVerseRecords() {
   if (!library_) return;
   ++builds_;
-  records_.clear();
+  lines_.clear();
   chapters_.clear();
-  records_.reserve(6300);
+  records_.clear();
+  index_.Clear();
+  lines_.reserve(6300);
   chapters_.reserve(6300);
-  StringList lines;
-  for (int n = 1; n <= kChapterCount; ++n) {
-    const std::string chapter = std::to_string(n);
-    ReadResourceLines(*library_, "ETR" + chapter, lines);  // throws for a missing chapter
-    for (size_t k = 0; k < lines.size(); ++k) {
-      std::string record;
-      const std::string verse = std::to_string(k + 1);
-      record.reserve(chapter.size() + verse.size() + 2 + lines[k].size());
-      record.append(chapter).append(1, kRecordSeparator).append(verse).append(1, kRecordSeparator).append(lines[k]);
-      records_.push_back(std::move(record));
-      chapters_.push_back(static_cast<uint8_t>(n));
+  // The lines first, up to a missing chapter, so that the index is sized once.
+  std::optional<ContentError> missing;
+  size_t bytes = 0;
+  for (int n = 1; n <= kChapterCount && !missing; ++n) {
+    try {
+      LineReader lines(ResourceText(*library_, "ETR" + std::to_string(n)));
+      for (std::string_view line; lines.Next(line);) {
+        lines_.push_back(line);
+        chapters_.push_back(static_cast<uint8_t>(n));
+        bytes += line.size();
+      }
+    } catch (const ContentError& e) {
+      missing = e;
     }
   }
+  index_.Reserve(bytes + lines_.size() * 10, lines_.size());
+  char prefix[32];
+  int verse = 0;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    verse = i > 0 && chapters_[i] == chapters_[i - 1] ? verse + 1 : 1;
+    index_.Add(RecordPrefix(prefix, chapters_[i], verse), lines_[i]);
+  }
+  if (missing) throw *missing;  // the records read so far stay
 }
 
 void VerseSearch::MatchVerses(const std::string& upperPattern, int scope) {
-  RecordMatcher matcher(upperPattern);
-  const int count = static_cast<int>(records_.size());
-  for (int i = 0; i < count; ++i) {
-    if (scope != 0 && chapters_[i] != scope) continue;
-    if (matcher.Contains(records_[i])) found_.push_back(i);
+  int first = 0, last = static_cast<int>(lines_.size());
+  if (scope != 0) {
+    const auto range = std::equal_range(chapters_.begin(), chapters_.end(), scope);
+    first = static_cast<int>(range.first - chapters_.begin());
+    last = static_cast<int>(range.second - chapters_.begin());
   }
+  index_.Match(upperPattern, first, last, found_);
 }
 
-const std::string& VerseSearch::Record(int position) const {
-  if (position < 0 || position >= static_cast<int>(records_.size()))
+const StringList& VerseSearch::VerseRecords() const {
+  if (records_.size() != lines_.size()) {
+    records_.clear();
+    records_.reserve(lines_.size());
+    for (size_t i = 0; i < lines_.size(); ++i) records_.push_back(Record(i));
+  }
+  return records_;
+}
+
+size_t VerseSearch::Checked(int position) const {
+  if (position < 0 || position >= static_cast<int>(lines_.size()))
     throw ContentError("List index out of bounds (" + std::to_string(position) + ")");
-  return records_[position];
+  return static_cast<size_t>(position);
 }
 
-int VerseSearch::RecordChapter(int position) const {
-  return ParseIntDef(GetKeyField(Record(position), kRecordSeparator, 1), 0);
+int VerseSearch::VerseNumber(size_t position) const {
+  const auto first = std::lower_bound(chapters_.begin(), chapters_.end(), chapters_[position]);
+  return static_cast<int>(position - static_cast<size_t>(first - chapters_.begin())) + 1;
 }
 
-std::string VerseSearch::RecordVerse(int position) const {
-  return GetKeyField(Record(position), kRecordSeparator, 2);
+std::string VerseSearch::Record(size_t position) const {
+  char prefix[32];
+  std::string record(RecordPrefix(prefix, chapters_[position], VerseNumber(position)));
+  record.append(lines_[position]);
+  return record;
 }
+
+int VerseSearch::RecordChapter(int position) const { return chapters_[Checked(position)]; }
+
+std::string VerseSearch::RecordVerse(int position) const { return std::to_string(VerseNumber(Checked(position))); }
 
 std::string VerseSearch::RecordText(int position) const {
-  return GetKeyField(Record(position), kRecordSeparator, 3);
+  // Field 3 of the record: the line up to a "|" of its own.
+  const std::string_view line = lines_[Checked(position)];
+  return std::string(line.substr(0, line.find(kRecordSeparator)));
 }
 
 std::string VerseSearch::RecordVerseRef(int position) const {
-  const std::string& record = Record(position);
-  return GetKeyField(record, kRecordSeparator, 1) + ":" + GetKeyField(record, kRecordSeparator, 2);
+  const size_t p = Checked(position);
+  return std::to_string(chapters_[p]) + ":" + std::to_string(VerseNumber(p));
 }
 
 std::string VerseSearch::RecordResultLine(int position) const {
-  return SearchResultLine(RecordChapter(position), RecordVerse(position));
+  std::string line;
+  AppendRecordResultLine(line, position);
+  return line;
+}
+
+void VerseSearch::AppendRecordResultLine(std::string& out, int position) const {
+  const size_t p = Checked(position);
+  char verse[16];
+  const char* end = std::to_chars(verse, verse + sizeof verse, VerseNumber(p)).ptr;
+  AppendResultLine(out, chapters_[p], std::string_view(verse, static_cast<size_t>(end - verse)));
 }
 
 }  // namespace lumivra

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "StringList.h"
@@ -24,12 +25,31 @@ bool RecordContains(const std::string& record, const std::string& upperPattern);
 // "Surah/Chapter 002 - Al-Baqarah. Ayat/Verse : 255."
 std::string SearchResultLine(int chapter, const std::string& verse);
 
+// Records upper-cased ("a" to "z") into one buffer, each followed by a line
+// feed, so that a search is one scan over the buffer.
+class RecordIndex {
+public:
+  void Clear();
+  void Reserve(size_t bytes, size_t records);
+  // Adds the record `prefix` + `text`.
+  void Add(std::string_view prefix, std::string_view text);
+  // Appends, in order, the index of every record in [first, last) that
+  // contains `upperPattern`, as RecordContains decides.
+  void Match(std::string_view upperPattern, int first, int last, std::vector<int>& found) const;
+  int Count() const { return static_cast<int>(starts_.size()) - 1; }
+
+private:
+  std::string upper_;
+  std::vector<size_t> starts_{0};  // where each record starts, then the end
+};
+
 // The translation as one record per verse ("chapter|verse|text", chapters 1
 // to 114 in order) and the positions of the last search's hits.
 class VerseSearch {
 public:
   // Records the translation file and builds the records the first time; any
-  // later hand-over is ignored. Throws ContentError when a chapter resource
+  // later hand-over is ignored. The records point into the file, which must
+  // outlive the search. Throws ContentError when a chapter resource
   // is missing: the records read so far stay and the file stays recorded.
   void SetTranslationLibrary(const PeResourceFile* library);
   bool HasTranslationLibrary() const { return library_ != nullptr; }
@@ -42,7 +62,8 @@ public:
   void MatchVerses(const std::string& upperPattern, int scope);
   void ClearFoundPositions() { found_.clear(); }
 
-  const StringList& VerseRecords() const { return records_; }
+  // The records as "chapter|verse|text" lines, made on first use.
+  const StringList& VerseRecords() const;
   const std::vector<int>& FoundPositions() const { return found_; }
 
   // Readers of the record at `position`; ContentError "List index out of
@@ -53,16 +74,24 @@ public:
   // "chapter:verse", the verse label of the chapter page.
   std::string RecordVerseRef(int position) const;
   std::string RecordResultLine(int position) const;
+  void AppendRecordResultLine(std::string& out, int position) const;
 
   // How often the translation file was read (tests: it is read once).
   int BuildCount() const { return builds_; }
 
 private:
-  const std::string& Record(int position) const;
+  // The position checked, as ContentError says.
+  size_t Checked(int position) const;
+  int VerseNumber(size_t position) const;
+  std::string Record(size_t position) const;
 
   const PeResourceFile* library_ = nullptr;
-  StringList records_;
-  std::vector<uint8_t> chapters_;  // field 1 of each record, for the scope test
+  // Each verse's line in the translation file (which outlives the search)
+  // and its chapter: the records "chapter|verse|line".
+  std::vector<std::string_view> lines_;
+  std::vector<uint8_t> chapters_;
+  RecordIndex index_;
+  mutable StringList records_;
   std::vector<int> found_;
   int builds_ = 0;
 };

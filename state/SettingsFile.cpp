@@ -1,13 +1,14 @@
 #include "SettingsFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <fstream>
 #include <iterator>
-#include <vector>
 
 #include "ContentError.h"
 #include "TextLines.h"
@@ -20,6 +21,47 @@ std::string FolderOf(const std::string& path) {
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A save in progress writes "<file>.<pid>.tmp" beside the file.
+constexpr char kTempSuffix[] = ".tmp";
+
+std::string TempPath(const std::string& path) { return path + "." + std::to_string(::getpid()) + kTempSuffix; }
+
+// The process id in a temporary file name of `name` ("<name>.<pid>.tmp"); 0 for any other name.
+pid_t TempOwner(const std::string& entry, const std::string& name) {
+  const size_t suffix = sizeof kTempSuffix - 1;
+  if (entry.size() <= name.size() + 1 + suffix || entry.compare(0, name.size(), name) != 0 ||
+      entry[name.size()] != '.' || entry.compare(entry.size() - suffix, suffix, kTempSuffix) != 0)
+    return 0;
+  const std::string digits = entry.substr(name.size() + 1, entry.size() - name.size() - 1 - suffix);
+  if (digits.size() > 9) return 0;
+  pid_t pid = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    pid = pid * 10 + (c - '0');
+  }
+  return pid;
+}
+
+// Removes what saves that were killed half-way left behind: temporary files
+// whose process no longer runs.
+void RemoveStaleTemporaries(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  const std::string name = NameOf(path);
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const pid_t owner = TempOwner(entry->d_name, name);
+    if (owner <= 0 || owner == ::getpid()) continue;
+    if (::kill(owner, 0) != 0 && errno == ESRCH) ::unlinkat(::dirfd(dir), entry->d_name, 0);
+  }
+  ::closedir(dir);
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -60,12 +102,11 @@ std::optional<StringList> ReadSettingsFile(const std::string& path) {
 
 void ReplaceFileContents(const std::string& path, const std::string& bytes) {
   const ContentError failure("Cannot create file " + path);
-  std::string pattern = path + ".XXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
+  RemoveStaleTemporaries(path);
+  const std::string temp = TempPath(path);
+  ::unlink(temp.c_str());  // left by an earlier process that had our id
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (fd < 0) throw failure;
-  const std::string temp(name.data());
   const bool written = ::fchmod(fd, ModeFor(path)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {

@@ -12,10 +12,12 @@ namespace lumivra {
 std::optional<StringList> ReadSettingsFile(const std::string& path);
 
 // Replaces the file at `path` with `bytes` as a whole: the bytes go to a
-// temporary file in the same folder, are flushed to disk and the temporary
-// file is renamed over the old one, so the old file stays intact until the
-// new one is complete. Throws ContentError("Cannot create file <path>") when
-// that fails; the old file is then left as it was.
+// temporary file "<path>.<process id>.tmp" in the same folder, are flushed to
+// disk and the temporary file is renamed over the old one, so the old file
+// stays intact until the new one is complete, even when the process is killed.
+// Temporary files of processes that no longer run (killed during a save) are
+// removed first. Throws ContentError("Cannot create file <path>") when that
+// fails; the old file is then left as it was.
 void ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 // Writes `values` to the settings file at `path` with the header `timestamp`,

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libxcb1-dev qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin libgl-dev
   libjpeg62-turbo-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   nodejs npm
   python3 python3-pil python3-pefile icoutils binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 fp-utils
   xvfb xauth xdotool x11-utils imagemagick poppler-utils gdb openbox

@@ -88,6 +88,9 @@ TEST_F(VerseSearchTest, ThePrefixAndTheSeparatorsAreSearchedToo) {
   EXPECT_EQ(Find(search_, "|").size(), search_.VerseRecords().size());
   EXPECT_EQ(FoundRefs(search_, "| a bar"), (Refs{"3:3"}));
   EXPECT_EQ(FoundRefs(search_, "3|3|with"), (Refs{"3:3"}));
+  // Text running on from one record into the next is found in neither.
+  EXPECT_TRUE(Find(search_, "wide.\n1|3|").empty());
+  EXPECT_TRUE(Find(search_, "wide.1|3|").empty());
 }
 
 TEST_F(VerseSearchTest, ScopeLimitsTheSearchToOneChapter) {

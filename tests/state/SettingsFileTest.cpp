@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
+#include <random>
 
 #include "ContentError.h"
 #include "SettingsFile.h"
+#include "SettingsSaver.h"
+#include "TextLines.h"
 #include "support/TestFolder.h"
 
 using namespace lumivra;
@@ -114,4 +119,37 @@ TEST_F(SettingsFileTest, UnwritableFolderOrNameLeavesTheOldFile) {
     GTEST_SKIP() << "no immutable folders here";
   ExpectCannotCreate(path_);
   EXPECT_EQ(Get(), "old");
+}
+
+TEST_F(SettingsFileTest, SaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
+  using lumivra::testing::SaverStamp;
+  using lumivra::testing::SaverValues;
+  const std::string whole[2] = {JoinLines(BuildSettingsLines(SaverValues(0), SaverStamp(0))),
+                                JoinLines(BuildSettingsLines(SaverValues(1), SaverStamp(1)))};
+  WriteSettingsFile(path_, SaverValues(0), SaverStamp(0));
+  std::mt19937 random(20240601);
+  std::string folder = dir_.string();
+  char* argv[] = {const_cast<char*>(LUMIVRA_SETTINGS_SAVER), folder.data(), nullptr};
+  int changed = 0, leftBehind = 0;
+  std::string last = whole[0];
+  for (int round = 0; round < 200; ++round) {
+    pid_t pid = 0;
+    ASSERT_EQ(::posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ), 0);
+    ::usleep(static_cast<useconds_t>(random() % 15000));
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    const std::string now = Get();
+    ASSERT_TRUE(now == whole[0] || now == whole[1]) << "round " << round << ":\n" << now;
+    changed += now != last;
+    last = now;
+    leftBehind += EntryCount() > 1;
+  }
+  // The kills came both between and during saves.
+  EXPECT_GT(changed, 0);
+  EXPECT_GT(leftBehind, 0);
+  // The next save clears what the killed ones left.
+  WriteSettingsFile(path_, SaverValues(1), SaverStamp(1));
+  EXPECT_EQ(Get(), whole[1]);
+  EXPECT_EQ(EntryCount(), 1u);
 }

@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "IntConvert.h"
 #include "PeResourceFile.h"
+#include "Prefault.h"
 #include "VerseSearch.h"
 
 namespace lumivra::tool {
@@ -40,7 +41,11 @@ int RunSearch(const Args& args) {
   const auto& found = search.FoundPositions();
   std::string out = "Found : " + std::to_string(found.size()) + ".\n";
   out.reserve(out.size() + found.size() * 56);
-  for (int position : found) out.append(search.RecordResultLine(position)).append(1, '\n');
+  Prefault(out.data() + out.size(), out.capacity() - out.size());
+  for (int position : found) {
+    search.AppendRecordResultLine(out, position);
+    out.append(1, '\n');
+  }
   WriteOut(out);
   return 0;
 }
