@@ -12,6 +12,16 @@ set(LUMIVRA_WINDOW_ARTWORK
   tool_home tool_back tool_forward tool_search tool_info tool_goto tool_print tool_display tool_help
   menu0 menu1 menu2 menu3 menu4 menu5 menu6 menu7 menu8 menu9 menu10 menu11 menu12
   texture logo magnifier)
+# Toolbar glyphs at twice the size, for screens of device pixel ratio 2.
+foreach(tool home back forward search info goto print display help)
+  list(APPEND LUMIVRA_WINDOW_ARTWORK tool_${tool}@2x)
+endforeach()
+# The four themes: each role at its own size and again at twice the size.
+foreach(theme default sky rose forest)
+  foreach(role wallpaper border smborder buttons)
+    list(APPEND LUMIVRA_WINDOW_ARTWORK ${theme}_${role} ${theme}_${role}@2x)
+  endforeach()
+endforeach()
 
 set(LUMIVRA_ARTWORK_FILES)
 foreach(entry ${LUMIVRA_PAGE_PICTURES})
