@@ -1,7 +1,9 @@
 #pragma once
+#include <QImage>
 #include <QPixmap>
 #include <string_view>
 
-// A picture of the window artwork ("tree0", "menu7", "tool_home", ...);
-// a null pixmap for an unknown name.
+// A picture of the window artwork ("tree0", "menu7", "tool_home",
+// "rose_border@2x", ...); a null pixmap or image for an unknown name.
 QPixmap ArtworkPixmap(std::string_view name);
+QImage ArtworkImage(std::string_view name);
