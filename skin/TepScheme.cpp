@@ -32,6 +32,12 @@ void TepScheme::StoreDestroyed(QObject*) {
   owner->event(&dispatched);
 }
 
+void LinkScheme(QPointer<TepScheme>& link, TepScheme* scheme, QWidget* control) {
+  if (link != nullptr) QObject::disconnect(link, nullptr, control, nullptr);
+  link = scheme;
+  if (scheme != nullptr) QObject::connect(scheme, &QObject::destroyed, control, qOverload<>(&QWidget::update));
+}
+
 TepSchemeStore* StoreOf(const TepScheme* scheme) {
   return scheme != nullptr ? scheme->SchemeStore() : nullptr;
 }

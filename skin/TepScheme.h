@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <optional>
 
+class QWidget;
+
 #include "TepSchemeStore.h"
 
 // The notification a skinned control gets when its scheme's store changes.
@@ -41,6 +43,10 @@ private:
   QMetaObject::Connection storeLink_;
   bool ownerGone_ = false;
 };
+
+// Points a skinned control's link at `scheme`; the control repaints (in its
+// plain look) when the scheme goes.
+void LinkScheme(QPointer<TepScheme>& link, TepScheme* scheme, QWidget* control);
 
 // The store behind `scheme`; nullptr when either is missing.
 TepSchemeStore* StoreOf(const TepScheme* scheme);

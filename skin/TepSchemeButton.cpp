@@ -49,9 +49,7 @@ TepSchemeButton::~TepSchemeButton() {
 }
 
 void TepSchemeButton::SetScheme(TepScheme* scheme) {
-  if (scheme_ != nullptr) disconnect(scheme_, nullptr, this, nullptr);
-  scheme_ = scheme;
-  if (scheme != nullptr) connect(scheme, &QObject::destroyed, this, qOverload<>(&QWidget::update));
+  LinkScheme(scheme_, scheme, this);
   FitToFaces();
   update();
 }

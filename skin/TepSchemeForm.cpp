@@ -32,8 +32,7 @@ TepSchemeForm::TepSchemeForm(QWidget* owner) : QWidget(owner), owner_(owner) {
   const QWidget* form = owner->window();
   caption_ = {owner->font(), owner->palette().color(QPalette::HighlightedText), form->windowTitle()};
   secondCaption_ = {owner->font(), owner->palette().color(QPalette::WindowText), form->windowTitle()};
-  scheme_ = FindFormScheme(owner);
-  if (scheme_ != nullptr) connect(scheme_, &QObject::destroyed, this, qOverload<>(&QWidget::update));
+  LinkScheme(scheme_, FindFormScheme(owner), this);
   TakeSchemeColor();
   owner->installEventFilter(this);
   QWidget* window = owner->window();
@@ -70,9 +69,7 @@ void TepSchemeForm::SetBorderIcons(unsigned icons) {
 }
 
 void TepSchemeForm::SetScheme(TepScheme* scheme) {
-  if (scheme_ != nullptr) disconnect(scheme_, nullptr, this, nullptr);
-  scheme_ = scheme;
-  if (scheme != nullptr) connect(scheme, &QObject::destroyed, this, qOverload<>(&QWidget::update));
+  LinkScheme(scheme_, scheme, this);
   TakeSchemeColor();
   update();
 }

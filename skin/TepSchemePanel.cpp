@@ -14,9 +14,7 @@ TepSchemePanel::TepSchemePanel(QWidget* parent) : QWidget(parent) {
 }
 
 void TepSchemePanel::SetScheme(TepScheme* scheme) {
-  if (scheme_ != nullptr) disconnect(scheme_, nullptr, this, nullptr);
-  scheme_ = scheme;
-  if (scheme != nullptr) connect(scheme, &QObject::destroyed, this, qOverload<>(&QWidget::update));
+  LinkScheme(scheme_, scheme, this);
   if (const auto color = SchemeColor(StoreOf(scheme))) color_ = *color;
   update();
 }
