@@ -1095,9 +1095,12 @@ def window_artwork(out):
     pics["magnifier"] = small_magnifier()
     for name, img in pics.items():
         save_png(img, os.path.join(out, name + ".png"))
-    # the toolbar glyphs once more at twice the size, for dense screens
-    for name, fn in TOOLS.items():
-        save_png(glyph(fn, 24, 2), os.path.join(out, name + "@2x.png"))
+    # the tree, toolbar and menu glyphs once more at twice the size, for dense screens
+    twice = {"tree%d" % i: (fn, 16) for i, fn in enumerate(TREE)}
+    twice.update({name: (fn, 24) for name, fn in TOOLS.items()})
+    twice.update({"menu%d" % i: (fn, 16) for i, fn in enumerate(MENU)})
+    for name, (fn, size) in twice.items():
+        save_png(glyph(fn, size, 2), os.path.join(out, name + "@2x.png"))
     return pics
 
 

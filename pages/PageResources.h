@@ -23,9 +23,9 @@ const PageResource* FindPageResource(std::string_view name, int type);
 // "menu0" … "menu12" (16 × 16), "texture" (64 × 64 dialog wallpaper),
 // "logo" (46 × 45), "magnifier" (16 × 15); the theme bitmaps, prefix
 // ("default_", "sky_", "rose_", "forest_") and role: "wallpaper" (64 × 64),
-// "border" (80 × 10), "smborder" (48 × 5), "buttons" (94 × 31). The toolbar
-// glyphs and the theme bitmaps also come at twice the size, their names
-// ending in "@2x". nullopt for any other name.
+// "border" (80 × 10), "smborder" (48 × 5), "buttons" (94 × 31). The tree,
+// toolbar and menu glyphs and the theme bitmaps also come at twice the size,
+// their names ending in "@2x". nullopt for any other name.
 std::optional<std::string_view> FindArtwork(std::string_view name);
 
 }  // namespace lumivra
