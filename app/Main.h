@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,16 +18,13 @@ class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWebEngineView;
+class TCommonDlg;
 class TDocHostUIHandler;
 class TSearchDlg;
 class TInformationDlg;
 class TSplitter;
 class TepSchemeButton;
 class TepSchemePanel;
-
-// The application title: message boxes of the application's error report
-// carry it.
-inline constexpr char kApplicationTitle[] = "Lumivra";
 
 // Body content of the pane while a chapter page is being built.
 inline constexpr char kLoadingPlaceholder[] =
@@ -189,19 +187,30 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // Construction and layout (MainComponents.cpp).
   void CreateComponents();
   void CreateToolbar();
   void CreateMainPanel();
   void CreateMenu();
+  void FormResize();
+  // Start-up and shutdown (Main.cpp).
   void FormCreate();
   void FormDestroy();
-  void FormResize();
+  // Runs `command`; what it throws becomes the application's error report.
+  void ReportErrors(const std::function<void()>& command);
+  // The tree, navigation and page writing (MainNavigation.cpp).
   void BuildChapterTree();
   void ShowNodePage();
   void Navigate(const char* url);
   void SelectNode(QTreeWidgetItem* node);
   void WebBrowserNavigateComplete2();
   bool BrowserNavigating() const;
+  // The dialog commands (MainCommands.cpp): every one's dialog wears the
+  // current wallpaper and reports its failures through the window.
+  void PrepareCommonDialog(TCommonDlg& dlg);
+  // Bookmarks and settings (MainBookmarks.cpp): the bookmark items rebuilt
+  // from BookmarkList.
+  void RefreshBookmarkMenu();
 
   std::unique_ptr<MessageBoxes> ownBoxes_;
   MessageBoxes* boxes_ = nullptr;

@@ -6,6 +6,7 @@
 #include "BrowserProfile.h"
 #include "InformationDialog.h"
 #include "Main.h"
+#include "Maker.h"
 #include "SearchDialog.h"
 #include "SearchPageWindow.h"
 
@@ -13,10 +14,8 @@ int main(int argc, char** argv) {
   // The scheme and the fonts must be known before the browser engine starts.
   PrepareBrowserEngine();
 
-  // Start-up step: create and show the splash screen here.
   QApplication app(argc, argv);
-  // Start-up step: repaint the splash screen here.
-  QApplication::setApplicationName(kApplicationTitle);
+  QApplication::setApplicationName(lumivra::kApplicationTitle);
 
   TMainForm mainForm;
   // The information window lives until the end of the run.
@@ -27,8 +26,6 @@ int main(int argc, char** argv) {
   mainForm.SearchDlg = &searchDlg;
   // View and Report show their pages in the information window.
   ConnectSearchPages(searchDlg, informationDlg, mainForm.Messages());
-  // Start-up step: process events until the splash screen may close, and
-  // destroy it.
 
   mainForm.showMaximized();
   // Without a window manager nobody maximizes the window: fill the screen.

@@ -25,6 +25,7 @@
 #include "AutoCombo.h"
 #include "InformationDialog.h"
 #include "Main.h"
+#include "Maker.h"
 #include "MessageBoxes.h"
 #include "SearchDialog.h"
 #include "SearchPageWindow.h"
@@ -163,7 +164,7 @@ int main(int argc, char** argv) {
   PrepareBrowserEngine();
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
-  QApplication::setApplicationName(kApplicationTitle);
+  QApplication::setApplicationName(lumivra::kApplicationTitle);
   TMainForm mainForm;
   form = &mainForm;
   mainForm.showMaximized();

@@ -1,8 +1,7 @@
 #include "ContentStore.h"
 
-#include <filesystem>
-
 #include "ContentError.h"
+#include "ProgramFolders.h"
 #include "TextLines.h"
 
 namespace lumivra {
@@ -13,36 +12,33 @@ void ReadResourceLines(const PeResourceFile& file, const std::string& name, Stri
   lines = SplitLines(*bytes);
 }
 
-ContentStore::ContentStore(std::string folder) : folder_(std::move(folder)) {}
+ContentStore::ContentStore(std::vector<std::string> folders) : folders_(std::move(folders)) {}
+
+ContentStore::ContentStore(const std::string& folder) : folders_{folder} {}
 
 ContentStore::~ContentStore() = default;
 
-std::string ContentStore::Path(const char* file) const {
-  return (std::filesystem::path(folder_) / file).string();
-}
+std::string ContentStore::Path(const char* file) const { return FindFileIn(folders_, file); }
 
 namespace {
-bool Exists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
+// nullptr when the file is missing or damaged.
+std::unique_ptr<PeResourceFile> OpenFound(const std::string& path) {
+  return path.empty() ? nullptr : PeResourceFile::Open(path);
 }
 }  // namespace
 
 void ContentStore::CheckCoreFiles(StartupWarnings& warnings) {
-  // A file that exists but cannot be opened leaves its handle empty, silently.
-  if (Exists(Path(kArabicFile)))
-    arabic_ = PeResourceFile::Open(Path(kArabicFile));
-  else
-    warnings.Warn("Warning : Failed to load core file ARef32.dll.");
+  // A damaged file would otherwise show every chapter without its verses.
+  arabic_ = OpenFound(Path(kArabicFile));
+  if (!arabic_) warnings.Warn("Warning : Failed to load core file ARef32.dll.");
 
-  if (Exists(Path(kTranslationFile)))
-    translation_ = PeResourceFile::Open(Path(kTranslationFile));
-  else
-    warnings.Warn("Warning : Failed to load core file ETRRef32.dll.");
+  translation_ = OpenFound(Path(kTranslationFile));
+  if (!translation_) warnings.Warn("Warning : Failed to load core file ETRRef32.dll.");
 
-  if (!Exists(Path(kInfoFile))) warnings.Warn("Warning : Failed to core load file SIRef32.dll.");
+  // The per-read files are opened once here only to see that they can be.
+  if (!OpenFound(Path(kInfoFile))) warnings.Warn("Warning : Failed to core load file SIRef32.dll.");
 
-  transliterationAvailable_ = Exists(Path(kTransliterationFile));
+  transliterationAvailable_ = OpenFound(Path(kTransliterationFile)) != nullptr;
 }
 
 bool ContentStore::LoadChapterLines(TextKind kind, const std::string& chapter, StringList& lines) {
@@ -51,7 +47,7 @@ bool ContentStore::LoadChapterLines(TextKind kind, const std::string& chapter, S
       if (!transliterationAvailable_) return false;
       lines.clear();
       ++perReadOpens_;
-      auto file = PeResourceFile::Open(Path(kTransliterationFile));
+      auto file = OpenFound(Path(kTransliterationFile));
       if (!file) return false;
       ReadResourceLines(*file, "TL" + chapter, lines);  // released on return or throw
       return true;
@@ -73,10 +69,19 @@ bool ContentStore::LoadChapterLines(TextKind kind, const std::string& chapter, S
   return false;
 }
 
+ChapterTexts ContentStore::LoadChapterTexts(DisplayOption option, const std::string& chapter) {
+  ChapterTexts texts;
+  if (option == kArabicAndTranslation) LoadChapterLines(TextKind::Arabic, chapter, texts.first);
+  if (option == kTransliterationAndTranslation)
+    LoadChapterLines(TextKind::Transliteration, chapter, texts.first);
+  LoadChapterLines(TextKind::Translation, chapter, texts.translation);
+  return texts;
+}
+
 bool ContentStore::LoadChapterInfoLines(const std::string& key, StringList& lines) {
   lines.clear();
   ++perReadOpens_;
-  auto file = PeResourceFile::Open(Path(kInfoFile));
+  auto file = OpenFound(Path(kInfoFile));
   if (!file) return false;
   ReadResourceLines(*file, "ci" + key, lines);
   return true;

@@ -1,7 +1,9 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "DisplayOption.h"
 #include "PeResourceFile.h"
 #include "StringList.h"
 
@@ -13,6 +15,13 @@ inline constexpr char kArabicFile[] = "ARef32.dll";
 inline constexpr char kTranslationFile[] = "ETRRef32.dll";
 inline constexpr char kTransliterationFile[] = "TLRef32.dll";
 inline constexpr char kInfoFile[] = "SIRef32.dll";
+
+// The texts of a chapter page: `first` the Arabic or the transliteration
+// (empty for the translation only), then the translation.
+struct ChapterTexts {
+  StringList first;
+  StringList translation;
+};
 
 // Where the start-up warnings go: message boxes in the reader, standard
 // error in olvar-tool.
@@ -30,15 +39,22 @@ void ReadResourceLines(const PeResourceFile& file, const std::string& name, Stri
 // the transliteration and information files are opened for one read.
 class ContentStore {
 public:
-  // `folder` is where the core files are looked for ("." in the reader).
-  explicit ContentStore(std::string folder = ".");
+  // Each core file is taken from the first of `folders` that holds it
+  // (CoreFileFolders() in the reader and olvar-tool).
+  explicit ContentStore(std::vector<std::string> folders);
+  explicit ContentStore(const std::string& folder = ".");
   ~ContentStore();
 
-  // Start-up check in the fixed order, with its warnings.
+  // Start-up check in the fixed order, with its warnings. A file that is
+  // there but cannot be opened (empty, truncated, not a module) counts as
+  // missing.
   void CheckCoreFiles(StartupWarnings& warnings);
 
   // Throws ContentError for a missing transliteration resource.
   bool LoadChapterLines(TextKind kind, const std::string& chapter, StringList& lines);
+  // The texts display option `option` shows for `chapter`, read as
+  // LoadChapterLines reads them (first text first).
+  ChapterTexts LoadChapterTexts(DisplayOption option, const std::string& chapter);
   // Throws ContentError for a missing information resource.
   bool LoadChapterInfoLines(const std::string& key, StringList& lines);
 
@@ -54,9 +70,10 @@ public:
   int PerReadOpenCount() const { return perReadOpens_; }
 
 private:
+  // Empty when no folder holds the file.
   std::string Path(const char* file) const;
 
-  std::string folder_;
+  std::vector<std::string> folders_;
   std::unique_ptr<PeResourceFile> arabic_;
   std::unique_ptr<PeResourceFile> translation_;
   bool transliterationAvailable_ = false;

@@ -5,12 +5,13 @@
 namespace lumivra {
 namespace {
 
-// Code points of bytes 0x80 … 0x9F; 0 marks the five bytes with no character.
+// Code points of bytes 0x80 … 0x9F; the five bytes with no character keep
+// their value.
 constexpr std::array<char16_t, 32> kHigh{
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+    0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178,
 };
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -28,23 +29,21 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 }  // namespace
 
+char16_t Cp1252CodePoint(unsigned char byte) {
+  return byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : byte;
+}
+
 std::string Cp1252ToUtf8(const std::string& text) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
-  for (unsigned char b : text) {
-    char32_t cp = b;
-    if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) cp = kHigh[b - 0x80];
-    AppendUtf8(out, cp);
-  }
+  for (unsigned char b : text) AppendUtf8(out, Cp1252CodePoint(b));
   return out;
 }
 
 std::optional<char> CodePointToCp1252(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
   for (size_t i = 0; i < kHigh.size(); ++i)
-    if (kHigh[i] != 0 && kHigh[i] == cp) return static_cast<char>(0x80 + i);
-  // The five undefined bytes stand for the C1 controls of the same value.
-  if (cp == 0x81 || cp == 0x8D || cp == 0x8F || cp == 0x90 || cp == 0x9D) return static_cast<char>(cp);
+    if (kHigh[i] == cp) return static_cast<char>(0x80 + i);
   return std::nullopt;
 }
 

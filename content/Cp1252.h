@@ -5,6 +5,10 @@
 
 namespace lumivra {
 
+// The code point of a Windows-1252 byte; the five bytes the code page leaves
+// undefined stand for the C1 control characters of the same value.
+char16_t Cp1252CodePoint(unsigned char byte);
+
 // Windows-1252 bytes to UTF-8. Bytes the code page leaves undefined map to
 // the C1 control characters of the same value, as the platform does.
 std::string Cp1252ToUtf8(const std::string& text);

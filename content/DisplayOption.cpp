@@ -11,6 +11,11 @@ constexpr std::array<const char*, 3> kNames{
 };
 }  // namespace
 
+std::optional<DisplayOption> DisplayOptionFromValue(int value) {
+  if (value < kArabicAndTranslation || value > kTranslationOnly) return std::nullopt;
+  return static_cast<DisplayOption>(value);
+}
+
 std::string DisplayOptionName(int option) {
   if (option < 0 || option > 2) option = 0;
   return kNames[static_cast<size_t>(option)];

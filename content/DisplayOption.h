@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,10 @@ enum DisplayOption : int {
   kTransliterationAndTranslation = 1,
   kTranslationOnly = 2,
 };
+
+// The option numbered `value` (as the settings keep it); nullopt for any
+// other number.
+std::optional<DisplayOption> DisplayOptionFromValue(int value);
 
 // Display name of option 0, 1 or 2; any other number names option 0.
 std::string DisplayOptionName(int option);

@@ -6,24 +6,13 @@
 #include <unordered_set>
 #include <vector>
 
+#include "Cp1252.h"
+#include "PeLayout.h"
+
 namespace lumivra {
 namespace {
 
-// Layout constants of the PE format.
-constexpr uint64_t kDosHeaderSize = 64;
-constexpr uint64_t kLfanewOffset = 0x3C;
-constexpr uint64_t kFileHeaderSize = 20;
-constexpr uint64_t kSectionHeaderSize = 40;
-constexpr uint16_t kMagicPe32 = 0x10b;
-constexpr uint16_t kMagicPe32Plus = 0x20b;
-constexpr uint64_t kDataDirsPe32 = 96;
-constexpr uint64_t kDataDirsPe32Plus = 112;
-constexpr uint32_t kResourceDirIndex = 2;
-constexpr uint32_t kMaxDataDirs = 16;
-constexpr uint64_t kResDirHeaderSize = 16;
-constexpr uint64_t kResEntrySize = 8;
-constexpr uint64_t kResDataEntrySize = 16;
-constexpr uint32_t kHighBit = 0x80000000u;
+using namespace pe;
 
 struct Section {
   uint64_t va;
@@ -37,17 +26,6 @@ struct Span {
 };
 
 char16_t FoldAscii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
-
-// Windows-1252 byte to its UTF-16 unit (bytes without a character keep their value).
-char16_t Cp1252Unit(unsigned char b) {
-  static constexpr char16_t kHigh[32] = {
-      0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178,
-  };
-  if (b >= 0x80 && b <= 0x9F) return kHigh[b - 0x80];
-  return b;
-}
 
 class Failure {
 public:
@@ -83,10 +61,10 @@ private:
 
   void ParseHeaders() {
     if (size_ < kDosHeaderSize || b_[0] != 'M' || b_[1] != 'Z') throw Failure("not a PE file (no MZ header)");
-    const uint64_t pe = U32(kLfanewOffset);
-    Need(pe, 4 + kFileHeaderSize, "the PE header");
-    if (b_.compare(pe, 4, std::string("PE\0\0", 4)) != 0) throw Failure("not a PE file (no PE signature)");
-    const uint64_t fh = pe + 4;
+    const uint64_t signature = U32(kLfanewOffset);
+    Need(signature, kSignatureSize + kFileHeaderSize, "the PE header");
+    if (b_.compare(signature, kSignatureSize, std::string("PE\0\0", 4)) != 0) throw Failure("not a PE file (no PE signature)");
+    const uint64_t fh = signature + kSignatureSize;
     const uint16_t sectionCount = U16(fh + 2);
     const uint64_t optSize = U16(fh + 16);
     const uint64_t opt = fh + kFileHeaderSize;
@@ -102,7 +80,7 @@ private:
       throw Failure("unknown optional header magic");
     if (optSize < dirs) throw Failure("the optional header is too short");
     const uint64_t dirCount = U32(opt + dirs - 4);
-    if (dirCount * 8 > optSize - dirs) throw Failure("the data directories do not fit the optional header");
+    if (dirCount * kDataDirSize > optSize - dirs) throw Failure("the data directories do not fit the optional header");
 
     const uint64_t table = opt + optSize;
     Need(table, sectionCount * kSectionHeaderSize, "the section table");
@@ -115,7 +93,7 @@ private:
     }
 
     if (dirCount > kResourceDirIndex && kResourceDirIndex < kMaxDataDirs) {
-      const uint64_t d = opt + dirs + 8 * kResourceDirIndex;
+      const uint64_t d = opt + dirs + kDataDirSize * kResourceDirIndex;
       resRva_ = U32(d);
       resSize_ = U32(d + 4);
     }
@@ -151,8 +129,8 @@ private:
   // Name of an entry: ASCII letters folded to upper case; integer ids as "#id".
   std::u16string EntryName(uint32_t field, bool& isString, uint32_t& id) const {
     std::u16string name;
-    if (field & kHighBit) {
-      const uint64_t o = field & ~kHighBit;
+    if (field & kResHighBit) {
+      const uint64_t o = field & ~kResHighBit;
       NeedRes(o, 2, "a resource name");
       const uint64_t length = U16(base_ + o);
       NeedRes(o + 2, length * 2, "a resource name");
@@ -185,8 +163,8 @@ private:
       bool isString = false;
       uint32_t id = 0;
       std::u16string name = EntryName(nameField, isString, id);
-      const bool subdirectory = (target & kHighBit) != 0;
-      const uint64_t targetOffset = target & ~kHighBit;
+      const bool subdirectory = (target & kResHighBit) != 0;
+      const uint64_t targetOffset = target & ~kResHighBit;
 
       if (depth < 2) {
         if (!subdirectory) throw Failure("a resource type or name entry holds no directory");
@@ -277,7 +255,7 @@ std::optional<std::string> PeResourceFile::FindResource(std::string_view name, u
   if (t == impl_->index.end()) return std::nullopt;
   std::u16string key(name.size(), u'\0');
   for (size_t i = 0; i < name.size(); ++i)
-    key[i] = FoldAscii(Cp1252Unit(static_cast<unsigned char>(name[i])));
+    key[i] = FoldAscii(Cp1252CodePoint(static_cast<unsigned char>(name[i])));
   auto n = t->second.find(key);
   if (n == t->second.end()) return std::nullopt;
   return impl_->bytes.substr(n->second.offset, n->second.size);

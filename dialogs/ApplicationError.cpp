@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "Maker.h"
+
 namespace {
 
 ApplicationErrorHandler& Handler() {
@@ -22,7 +24,7 @@ void ShowApplicationError(const QString& text) {
     handler(shown);
     return;
   }
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Lumivra"), shown, QMessageBox::Ok,
+  QMessageBox box(QMessageBox::Critical, QString::fromLatin1(lumivra::kApplicationTitle), shown, QMessageBox::Ok,
                   QApplication::activeWindow());
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();

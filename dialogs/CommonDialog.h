@@ -30,7 +30,7 @@ public:
   void SetBookmarkList(const QStringList& captions);  // mode 6 only; selects the first
   void SetDisplayName(const QString& name);
   void SetThemeIndex(int index);
-  // The background panel's texture (the current theme's wallpaper).
+  // The background panel's texture (the current wallpaper).
   void SetTexture(const QImage& texture);
 
   // Results.

@@ -6,13 +6,14 @@
 
 namespace lumivra::detail {
 
-struct ArtworkEntry {
-  std::string_view name;  // e.g. "tree0", "tool_home"
-  std::string_view bytes;  // PNG data
+struct NamedBytes {
+  std::string_view name;  // e.g. "page_compat", "tree0", "tool_home"
+  std::string_view bytes;
 };
 
 // Filled by the generated source (embed_resources.py).
 extern const std::span<const PageResource> kPageResources;
-extern const std::span<const ArtworkEntry> kArtwork;
+extern const std::span<const NamedBytes> kScripts;  // JavaScript source
+extern const std::span<const NamedBytes> kArtwork;  // PNG data
 
 }  // namespace lumivra::detail

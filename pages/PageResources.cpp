@@ -24,11 +24,24 @@ const PageResource* FindPageResource(std::string_view name, int type) {
   return nullptr;
 }
 
-std::optional<std::string_view> FindArtwork(std::string_view name) {
-  for (const detail::ArtworkEntry& a : detail::kArtwork) {
-    if (a.name == name) return a.bytes;
+namespace {
+
+std::optional<std::string_view> FindNamed(std::span<const detail::NamedBytes> table,
+                                          std::string_view name) {
+  for (const detail::NamedBytes& entry : table) {
+    if (entry.name == name) return entry.bytes;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string_view> FindPageScript(std::string_view name) {
+  return FindNamed(detail::kScripts, name);
+}
+
+std::optional<std::string_view> FindArtwork(std::string_view name) {
+  return FindNamed(detail::kArtwork, name);
 }
 
 }  // namespace lumivra

@@ -17,6 +17,10 @@ struct PageResource {
 // among the resources of `type`; nullptr when there is none.
 const PageResource* FindPageResource(std::string_view name, int type);
 
+// The scripts installed on every page, as JavaScript source: "page_compat"
+// (the older document facilities). nullopt for any other name.
+std::optional<std::string_view> FindPageScript(std::string_view name);
+
 // Pictures of the window itself, as PNG data: "tree0" … "tree2" (16 × 16),
 // "tool_home", "tool_back", "tool_forward", "tool_search", "tool_info",
 // "tool_goto", "tool_print", "tool_display", "tool_help" (toolbar glyphs),

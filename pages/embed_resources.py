@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""Writes a C++ source holding the built-in pages, pictures and window artwork
-as byte arrays.
+"""Writes a C++ source holding the built-in pages, pictures, page scripts and
+window artwork as byte arrays.
 
-    embed_resources.py OUT.cpp MAKER_H [page NAME FILE | picture NAME FILE | artwork NAME FILE]...
+    embed_resources.py OUT.cpp MAKER_H [page|picture|script|artwork NAME FILE]...
 
 Pages (type 23) may hold placeholders @kName@, filled with the string
 constants of MAKER_H, so the maker's name, web address and e-mail live in one place.
@@ -57,7 +57,7 @@ def main():
         data = open(path, "rb").read()
         if kind == "page":
             data = fill(data, constants, name)
-        elif kind not in ("picture", "artwork"):
+        elif kind not in ("picture", "script", "artwork"):
             raise SystemExit("unknown kind " + kind)
         entries.append((kind, name, data))
 
@@ -72,19 +72,21 @@ def main():
     def view(n, data):
         return "std::string_view(kData%d, %d)" % (n, len(data))
 
-    res = [(n, e) for n, e in enumerate(entries) if e[0] != "artwork"]
-    art = [(n, e) for n, e in enumerate(entries) if e[0] == "artwork"]
     src.append("constexpr PageResource kPageResourceTable[] = {")
-    for n, (kind, name, data) in res:
-        src.append("  {\"%s\", %d, %s}," % (name.upper(), PAGE if kind == "page" else PICTURE, view(n, data)))
+    for n, (kind, name, data) in enumerate(entries):
+        if kind in ("page", "picture"):
+            src.append("  {\"%s\", %d, %s}," % (name.upper(), PAGE if kind == "page" else PICTURE, view(n, data)))
     src.append("};")
-    src.append("constexpr ArtworkEntry kArtworkTable[] = {")
-    for n, (_, name, data) in art:
-        src.append("  {\"%s\", %s}," % (name, view(n, data)))
-    src.append("};")
+    for table, wanted in (("kScriptTable", "script"), ("kArtworkTable", "artwork")):
+        src.append("constexpr NamedBytes %s[] = {" % table)
+        for n, (kind, name, data) in enumerate(entries):
+            if kind == wanted:
+                src.append("  {\"%s\", %s}," % (name, view(n, data)))
+        src.append("};")
     src.append("")
     src.append("const std::span<const PageResource> kPageResources(kPageResourceTable);")
-    src.append("const std::span<const ArtworkEntry> kArtwork(kArtworkTable);")
+    src.append("const std::span<const NamedBytes> kScripts(kScriptTable);")
+    src.append("const std::span<const NamedBytes> kArtwork(kArtworkTable);")
     src.append("")
     src.append("}  // namespace lumivra::detail")
     text = "\n".join(src) + "\n"

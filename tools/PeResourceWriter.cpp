@@ -5,6 +5,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "PeLayout.h"
+
 namespace lumivra {
 namespace {
 
@@ -14,11 +16,12 @@ constexpr uint32_t kSectionAlignment = 0x1000;
 constexpr uint32_t kSectionRva = 0x1000;
 constexpr uint32_t kImageBase = 0x10000000;
 constexpr uint16_t kLanguage = 0x0409;
-constexpr uint16_t kOptionalHeaderSize = 224;
-constexpr uint32_t kOptionalHeaderOffset = kLfanew + 4 + 20;
-constexpr uint32_t kChecksumOffset = kOptionalHeaderOffset + 64;
+// PE32 with all sixteen data directories.
+constexpr uint16_t kOptionalHeaderSize = pe::kDataDirsPe32 + pe::kMaxDataDirs * pe::kDataDirSize;
+constexpr uint32_t kOptionalHeaderOffset = kLfanew + pe::kSignatureSize + pe::kFileHeaderSize;
+constexpr uint32_t kChecksumOffset = kOptionalHeaderOffset + pe::kChecksumField;
 constexpr uint32_t kSectionHeaderOffset = kOptionalHeaderOffset + kOptionalHeaderSize;
-constexpr uint32_t kHeadersEnd = kSectionHeaderOffset + 40;
+constexpr uint32_t kHeadersEnd = kSectionHeaderOffset + pe::kSectionHeaderSize;
 // The largest image we write; keeps every sum below in 32 bits.
 constexpr uint64_t kMaxImage = 0x40000000;
 
@@ -69,8 +72,6 @@ uint32_t PeChecksum(const std::string& file) {
   return static_cast<uint32_t>(sum + file.size());
 }
 
-constexpr uint32_t kSubdirectory = 0x80000000;
-
 }  // namespace
 
 void PeResourceWriter::Add(uint16_t type, const std::string& name, std::string bytes) {
@@ -111,17 +112,20 @@ std::string PeResourceWriter::Build() const {
 
   // Section layout: root, type and language directories, data entries,
   // name strings, then the resource data (each 4-byte aligned).
+  const auto directorySize = [](size_t entries) {
+    return pe::kResDirHeaderSize + pe::kResEntrySize * uint64_t{entries};
+  };
   const size_t n = sorted.size();
-  uint64_t at = 16 + 8 * types.size();
+  uint64_t at = directorySize(types.size());
   std::vector<uint64_t> typeDirAt;
   for (const auto& t : types) {
     typeDirAt.push_back(at);
-    at += 16 + 8 * t.second.size();
+    at += directorySize(t.second.size());
   }
   const uint64_t langDirsAt = at;
-  at += 24 * n;
+  at += directorySize(1) * n;
   const uint64_t dataEntriesAt = at;
-  at += 16 * n;
+  at += pe::kResDataEntrySize * n;
   std::vector<uint64_t> stringAt(n), dataAt(n);
   for (size_t i = 0; i < n; ++i) {
     stringAt[i] = at;
@@ -139,17 +143,17 @@ std::string PeResourceWriter::Build() const {
   PutDirectory(rsrc, 0, 0, static_cast<uint16_t>(types.size()));
   size_t index = 0;  // position in `sorted` of the first resource of a type
   for (size_t t = 0; t < types.size(); ++t) {
-    PutEntry(rsrc, 16 + 8 * t, types[t].first, kSubdirectory | static_cast<uint32_t>(typeDirAt[t]));
+    PutEntry(rsrc, directorySize(t), types[t].first, pe::kResHighBit | static_cast<uint32_t>(typeDirAt[t]));
     const auto& list = types[t].second;
     if (list.size() > 0xFFFF) throw std::length_error("too many resources of one type");
     PutDirectory(rsrc, typeDirAt[t], static_cast<uint16_t>(list.size()), 0);
     for (size_t k = 0; k < list.size(); ++k, ++index) {
-      const uint64_t langDir = langDirsAt + 24 * index;
-      PutEntry(rsrc, typeDirAt[t] + 16 + 8 * k, kSubdirectory | static_cast<uint32_t>(stringAt[index]),
-               kSubdirectory | static_cast<uint32_t>(langDir));
+      const uint64_t langDir = langDirsAt + directorySize(1) * index;
+      PutEntry(rsrc, typeDirAt[t] + directorySize(k), pe::kResHighBit | static_cast<uint32_t>(stringAt[index]),
+               pe::kResHighBit | static_cast<uint32_t>(langDir));
       PutDirectory(rsrc, langDir, 0, 1);
-      const uint64_t entry = dataEntriesAt + 16 * index;
-      PutEntry(rsrc, langDir + 16, kLanguage, static_cast<uint32_t>(entry));
+      const uint64_t entry = dataEntriesAt + pe::kResDataEntrySize * index;
+      PutEntry(rsrc, langDir + directorySize(0), kLanguage, static_cast<uint32_t>(entry));
       // IMAGE_RESOURCE_DATA_ENTRY: RVA, size, code page, reserved.
       Put32(rsrc, entry, kSectionRva + static_cast<uint32_t>(dataAt[index]));
       Put32(rsrc, entry + 4, static_cast<uint32_t>(list[k]->bytes.size()));
@@ -176,12 +180,12 @@ std::string PeResourceWriter::Build() const {
   Put16(file, 0x0C, 0xFFFF);  // maximum extra paragraphs
   Put16(file, 0x10, 0xB8);    // SP
   Put16(file, 0x18, 0x40);    // relocation table offset
-  Put32(file, 0x3C, kLfanew);
-  std::memcpy(file.data() + 0x40, kDosStub.data(), kDosStub.size());
+  Put32(file, pe::kLfanewOffset, kLfanew);
+  std::memcpy(file.data() + pe::kDosHeaderSize, kDosStub.data(), kDosStub.size());
 
   // PE signature and COFF header.
   std::memcpy(file.data() + kLfanew, "PE\0\0", 4);
-  const size_t coff = kLfanew + 4;
+  const size_t coff = kLfanew + pe::kSignatureSize;
   Put16(file, coff, 0x014C);  // i386
   Put16(file, coff + 2, 1);   // one section
   Put16(file, coff + 16, kOptionalHeaderSize);
@@ -189,7 +193,7 @@ std::string PeResourceWriter::Build() const {
 
   // Optional header (PE32).
   const size_t opt = kOptionalHeaderOffset;
-  Put16(file, opt, 0x010B);
+  Put16(file, opt, pe::kMagicPe32);
   file[opt + 2] = 1;  // linker version 1.0
   Put32(file, opt + 4, 0);  // size of code
   Put32(file, opt + 8, rawSize);  // size of initialised data
@@ -211,9 +215,10 @@ std::string PeResourceWriter::Build() const {
   Put32(file, opt + 76, 0x1000);    // stack commit
   Put32(file, opt + 80, 0x100000);  // heap reserve
   Put32(file, opt + 84, 0x1000);    // heap commit
-  Put32(file, opt + 92, 16);        // data directories
-  Put32(file, opt + 96 + 8 * 2, kSectionRva);  // the resource directory
-  Put32(file, opt + 96 + 8 * 2 + 4, sectionSize);
+  Put32(file, opt + pe::kDataDirsPe32 - 4, pe::kMaxDataDirs);
+  const size_t resourceDir = opt + pe::kDataDirsPe32 + pe::kDataDirSize * pe::kResourceDirIndex;
+  Put32(file, resourceDir, kSectionRva);
+  Put32(file, resourceDir + 4, sectionSize);
 
   // The ".rsrc" section header.
   const size_t sec = kSectionHeaderOffset;

@@ -5,6 +5,7 @@
 #include "ContentError.h"
 #include "ContentStore.h"
 #include "PeImage.h"
+#include "ProgramFolders.h"
 #include "support/TestFolder.h"
 
 namespace lumivra {
@@ -67,23 +68,49 @@ TEST(CheckCoreFiles, WarningsInOrderWithExactTexts) {
   }
 }
 
-TEST(CheckCoreFiles, FileThatCannotBeOpenedIsSilent) {
+// Damaged files warn as missing ones do, and their reads come back empty.
+TEST(CheckCoreFiles, FileThatCannotBeOpenedCountsAsMissing) {
   TestFolder dir("store");
+  const std::string sound = BuildPeImage({{23, "ETR7", "t1\r\n"}}).image;
   dir.Write(kArabicFile, "MZ but nothing else");
-  dir.Write(kTranslationFile, "");
-  dir.Write(kInfoFile, "junk");
+  dir.Write(kTranslationFile, sound.substr(0, sound.size() / 2));
+  dir.Write(kInfoFile, "");
+  dir.Write(kTransliterationFile, "junk");
   ContentStore store(dir.path().string());
   RecordingWarnings w;
   store.CheckCoreFiles(w);
-  EXPECT_TRUE(w.texts.empty());
+  EXPECT_EQ(w.texts, (std::vector<std::string>{kArabicWarning, kTranslationWarning, kInfoWarning}));
   EXPECT_EQ(store.ArabicLibrary(), nullptr);
+  EXPECT_EQ(store.TranslationLibrary(), nullptr);
+  EXPECT_FALSE(store.TransliterationAvailable());
   StringList lines{"old"};
-  EXPECT_FALSE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Translation, "7", lines));
   EXPECT_TRUE(lines.empty());
-  // The information file is opened per read: unreadable means false, nothing thrown.
   lines = {"old"};
   EXPECT_FALSE(store.LoadChapterInfoLines("7", lines));
   EXPECT_TRUE(lines.empty());
+}
+
+// Each file comes from the first folder that holds it.
+TEST(CheckCoreFiles, FoldersAreSearchedInOrder) {
+  CoreFolder second(true, true, true, true);
+  TestFolder first("first");
+  first.Write(kTranslationFile, BuildPeImage({{23, "ETR7", "first\r\n"}}).image);
+  ContentStore store({first.path().string(), second.path()});
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  EXPECT_TRUE(w.texts.empty());
+  StringList lines;
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Translation, "7", lines));
+  EXPECT_EQ(lines, (StringList{"first"}));
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+  EXPECT_EQ(lines, (StringList{"a1", "a2", "a3"}));
+  EXPECT_EQ(FindFileIn({first.path().string(), second.path()}, kInfoFile), second.dir() / kInfoFile);
+  EXPECT_EQ(FindFileIn({first.path().string()}, kInfoFile), "");
+  // The program's own folder comes first for the core files, last for the help file.
+  const std::string program = std::filesystem::canonical(LUMIVRA_BUILD_DIR).string();
+  EXPECT_EQ(CoreFileFolders(), (std::vector<std::string>{program, "."}));
+  EXPECT_EQ(HelpFileFolders(), (std::vector<std::string>{".", program}));
 }
 
 TEST(LoadChapterLines, ReadsEachKind) {
@@ -103,6 +130,13 @@ TEST(LoadChapterLines, ReadsEachKind) {
   lines = {"kept"};
   EXPECT_FALSE(store.LoadChapterLines(static_cast<TextKind>(3), "7", lines));
   EXPECT_EQ(lines, (StringList{"kept"}));
+  // Each display option: its first text, then the translation.
+  EXPECT_EQ(store.LoadChapterTexts(kArabicAndTranslation, "7").first, (StringList{"a1", "a2", "a3"}));
+  EXPECT_EQ(store.LoadChapterTexts(kTransliterationAndTranslation, "7").first,
+            (StringList{"l1", "l2", "l3"}));
+  const ChapterTexts only = store.LoadChapterTexts(kTranslationOnly, "7");
+  EXPECT_TRUE(only.first.empty());
+  EXPECT_EQ(only.translation, (StringList{"t1", "t2", "t3"}));
 }
 
 TEST(LoadChapterLines, LeadingZeroNamesAnotherResource) {

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "PeImage.h"
 #include "PeResourceFile.h"
+#include "support/TestFolder.h"
 
 namespace lumivra {
 namespace {
@@ -75,12 +74,9 @@ TEST(PeResourceFile, FileWithoutResourcesOpensEmpty) {
 }
 
 TEST(PeResourceFile, OpenReadsFromDiskAndNamesTheProblem) {
-  const auto dir = std::filesystem::temp_directory_path() / "lumivra-pe-open";
-  std::filesystem::create_directories(dir);
-  const auto path = (dir / "x.dll").string();
-  {
-    std::ofstream(path, std::ios::binary) << BuildPeImage(kSample).image;
-  }
+  const testing::TestFolder dir("pe-open");
+  const std::string path = dir / "x.dll";
+  testing::WriteBytes(path, BuildPeImage(kSample).image);
   std::string error;
   auto file = PeResourceFile::Open(path, &error);
   ASSERT_TRUE(file) << error;
@@ -88,13 +84,10 @@ TEST(PeResourceFile, OpenReadsFromDiskAndNamesTheProblem) {
 
   EXPECT_FALSE(PeResourceFile::Open((dir / "missing.dll").string(), &error));
   EXPECT_NE(error.find("missing.dll"), std::string::npos) << error;
-  EXPECT_FALSE(PeResourceFile::Open(dir.string(), &error));  // a folder
-  {
-    std::ofstream(path, std::ios::binary) << "MZ not really";
-  }
+  EXPECT_FALSE(PeResourceFile::Open(dir.path(), &error));  // a folder
+  testing::WriteBytes(path, "MZ not really");
   EXPECT_FALSE(PeResourceFile::Open(path, &error));
   EXPECT_NE(error.find("x.dll"), std::string::npos) << error;
-  std::filesystem::remove_all(dir);
 }
 
 // One damaged image per case; every one must be refused with a reason.

@@ -187,6 +187,9 @@ TEST(DisplayOption, NamesBothWays) {
   EXPECT_EQ(DisplayOptionFromName("english translation only"), 0);
   EXPECT_EQ(DisplayOptionFromName("English Translation Only "), 0);
   EXPECT_EQ(DisplayOptionFromName(""), 0);
+  EXPECT_EQ(DisplayOptionFromValue(1), kTransliterationAndTranslation);
+  EXPECT_FALSE(DisplayOptionFromValue(3));
+  EXPECT_FALSE(DisplayOptionFromValue(-1));
 }
 
 TEST(DisplayOption, OfferedListFollowsTransliterationFile) {

@@ -201,5 +201,13 @@ TEST(PageResources, WindowArtworkIsPngOfItsSize) {
   EXPECT_FALSE(FindArtwork(""));
 }
 
+TEST(PageResources, PageScriptIsEmbeddedButNeverServedAsAPage) {
+  const auto script = FindPageScript("page_compat");
+  ASSERT_TRUE(script.has_value());
+  EXPECT_NE(script->find("blendtrans"), std::string_view::npos);
+  EXPECT_EQ(FindPageResource("page_compat", kResourceTypePage), nullptr);
+  EXPECT_FALSE(FindPageScript("PAGE_COMPAT"));
+}
+
 }  // namespace
 }  // namespace lumivra

@@ -7,11 +7,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 #include "ContentError.h"
 #include "SettingsFile.h"
+#include "support/TestFolder.h"
 
 using namespace lumivra;
 namespace fs = std::filesystem;
@@ -20,21 +20,9 @@ namespace {
 
 class SettingsFileTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/lumivra-settings-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    path_ = (dir_ / "Settings.ini").string();
-  }
-  void TearDown() override {
-    std::system(("chattr -i '" + dir_.string() + "' 2>/dev/null").c_str());
-    fs::remove_all(dir_);
-  }
-  void Put(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-  std::string Get() const {
-    std::ifstream in(path_, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  void TearDown() override { std::system(("chattr -i '" + dir_.string() + "' 2>/dev/null").c_str()); }
+  void Put(const std::string& bytes) { lumivra::testing::WriteBytes(path_, bytes); }
+  std::string Get() const { return lumivra::testing::ReadBytes(path_); }
   size_t EntryCount() const {
     return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
   }
@@ -47,8 +35,9 @@ protected:
     }
   }
 
-  fs::path dir_;
-  std::string path_;
+  lumivra::testing::TestFolder folder_{"settings"};
+  const fs::path& dir_ = folder_.path();
+  std::string path_ = folder_ / "Settings.ini";
 };
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <cstdlib>
-#include <fstream>
 
 #include "Bookmarks.h"
 #include "Cp1252.h"
@@ -15,11 +14,6 @@ using namespace lumivra;
 using namespace lumivra::testing;
 
 namespace {
-
-// Into the window's working folder.
-void WriteFile(const std::string& name, const std::string& bytes) {
-  std::ofstream(name, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 bool TemporaryFilesLeft() {
   for (const auto& entry : std::filesystem::directory_iterator("."))
@@ -81,7 +75,7 @@ TEST_F(SettingsWindowTest, NoFileGivesDefaultsAndClosingWritesFourLines) {
 }
 
 TEST_F(SettingsWindowTest, SavedSettingsComeBackAtTheNextStart) {
-  WriteFile("Settings.ini",
+  WriteBytes("Settings.ini",
                "[Settings 05/03/2002 14:07:09]\r\nViewOption=1\r\nThemeType=2\r\nInitODefaultPage=1\r\n \r\n"
                "[Bookmarks]\r\n2:255\r\n7:86\r\n");
   TMainForm& form = Open();
@@ -101,7 +95,7 @@ TEST_F(SettingsWindowTest, SavedSettingsComeBackAtTheNextStart) {
 }
 
 TEST_F(SettingsWindowTest, UnreadableNumbersKeepTheBookmarksButNotTheDeleteCommand) {
-  WriteFile("Settings.ini", "ViewOption=1 \r\nThemeType=1\r\nInitODefaultPage=1\r\n[Bookmarks]\r\n7:86\r\n");
+  WriteBytes("Settings.ini", "ViewOption=1 \r\nThemeType=1\r\nInitODefaultPage=1\r\n[Bookmarks]\r\n7:86\r\n");
   TMainForm& form = Open();
   EXPECT_EQ(form.ViewOption, 0);
   EXPECT_EQ(form.ThemeType, 0);
@@ -142,7 +136,7 @@ TEST_F(SettingsWindowTest, AddingBookmarksRefusesDuplicatesChapterOnlyAndTheTwen
 }
 
 TEST_F(SettingsWindowTest, DeletingKeepsOrderAndTagsAndTheLastLeavesTheSeparator) {
-  WriteFile("Settings.ini", "ViewOption=0\r\nThemeType=0\r\n[Bookmarks]\r\n1:1\r\n2:2\r\n3:3\r\n4:4\r\n5:5\r\n");
+  WriteBytes("Settings.ini", "ViewOption=0\r\nThemeType=0\r\n[Bookmarks]\r\n1:1\r\n2:2\r\n3:3\r\n4:4\r\n5:5\r\n");
   TMainForm& form = Open();
   QStringList offered;
   DeleteBookmark(2, &offered);
@@ -168,7 +162,7 @@ TEST_F(SettingsWindowTest, FollowingBookmarksIncludingHandEditedOnes) {
   std::string file = "ViewOption=0\r\nThemeType=0\r\n[Bookmarks]\r\nabc:def\r\n7:\r\n:86\r\n";
   for (int i = 2; i <= 11; ++i) file += std::to_string(i) + ":3\r\n";
   file += "007:86\r\n";
-  WriteFile("Settings.ini", file);
+  WriteBytes("Settings.ini", file);
   TMainForm& form = Open();
   form.LocatePauseMs = 0;
   ASSERT_EQ(form.BookmarkList.size(), 12u);
@@ -187,7 +181,7 @@ TEST_F(SettingsWindowTest, FollowingBookmarksIncludingHandEditedOnes) {
 
 TEST_F(SettingsWindowTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
   const std::string old = "ViewOption=2\r\nThemeType=1\r\n[Bookmarks]\r\n7:86\r\n";
-  WriteFile("Settings.ini", old);
+  WriteBytes("Settings.ini", old);
   TMainForm& form = Open();
   AddBookmark("2:255");
   const std::string folder = std::filesystem::current_path().string();

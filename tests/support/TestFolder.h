@@ -1,16 +1,29 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with the object.
+// A fresh folder under the system's temporary folder, removed with everything
+// in it; reading and writing whole files.
 #include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace lumivra::testing {
 
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
 class TestFolder {
 public:
+  // `tag` goes into the folder's name.
   explicit TestFolder(const std::string& tag) {
     static std::atomic<int> counter{0};
     path_ = std::filesystem::temp_directory_path() /
@@ -26,20 +39,12 @@ public:
   TestFolder& operator=(const TestFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
+  void Write(const std::string& name, const std::string& bytes) const { WriteBytes(path_ / name, bytes); }
 
 private:
   std::filesystem::path path_;
 };
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 }  // namespace lumivra::testing

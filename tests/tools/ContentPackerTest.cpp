@@ -22,9 +22,9 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 using testing::Quote;
-using testing::ReadFile;
+using testing::ReadBytes;
 using testing::RunCommand;
-using testing::TempDir;
+using testing::TestFolder;
 
 // U+0628 BEH, U+0650 KASRA; U+2019, U+2014 and é have Windows-1252 bytes.
 constexpr char kBeh[] = "\xD8\xA8\xD9\x90";
@@ -61,7 +61,7 @@ struct FakeSource {
   fs::path Write(const fs::path& dist) const {
     fs::create_directories(dist / "chapters" / "en");
     for (size_t i = 0; i < chapters.size(); ++i)
-      testing::WriteFile(dist / "chapters" / "en" / (std::to_string(i + 1) + ".json"), chapters[i].dump());
+      testing::WriteBytes(dist / "chapters" / "en" / (std::to_string(i + 1) + ".json"), chapters[i].dump());
     return dist;
   }
 };
@@ -82,12 +82,12 @@ StringList Lines(const PeResourceFile& f, const std::string& name) {
 // Folder content as name -> bytes, to see that a refused pack left it alone.
 std::map<std::string, std::string> Snapshot(const fs::path& dir) {
   std::map<std::string, std::string> files;
-  for (const auto& e : fs::directory_iterator(dir)) files[e.path().filename().string()] = ReadFile(e.path());
+  for (const auto& e : fs::directory_iterator(dir)) files[e.path().filename().string()] = ReadBytes(e.path());
   return files;
 }
 
 TEST(ContentPacker, PacksOneLinePerVerseInEachFile) {
-  TempDir tmp;
+  TestFolder tmp("tools");
   const auto dist = FakeSource().Write(tmp / "dist");
   const auto summary = PackContentFolder(dist, tmp / "out");
   EXPECT_EQ(summary.chapters, 114);
@@ -163,20 +163,20 @@ TEST(ContentPacker, ARefusedPackNamesTheFaultAndLeavesTheFolderAlone) {
        {"chapter 8", "holds chapter 80"}},
       {"unknown period", [](FakeSource& s) { s.Chapter(10)["type"] = "unknown"; }, nullptr,
        {"chapter 10", "unknown"}},
-      {"broken JSON", nullptr, [](const fs::path& d) { testing::WriteFile(d / "chapters/en/100.json", "{\"id\": 1"); },
+      {"broken JSON", nullptr, [](const fs::path& d) { testing::WriteBytes(d / "chapters/en/100.json", "{\"id\": 1"); },
        {"chapter 100", "not valid JSON"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TempDir tmp;
+    TestFolder tmp("tools");
     FakeSource source;
     if (c.damage) c.damage(source);
     const auto dist = source.Write(tmp / "dist");
     if (c.damageFiles) c.damageFiles(dist);
     // An earlier good pack stays exactly as it was.
     fs::create_directories(tmp / "out");
-    testing::WriteFile(tmp / "out" / kArabicFile, "earlier A");
-    testing::WriteFile(tmp / "out" / kInfoFile, "earlier SI");
+    testing::WriteBytes(tmp / "out" / kArabicFile, "earlier A");
+    testing::WriteBytes(tmp / "out" / kInfoFile, "earlier SI");
     const auto before = Snapshot(tmp / "out");
     try {
       PackContentFolder(dist, tmp / "out");
@@ -190,7 +190,7 @@ TEST(ContentPacker, ARefusedPackNamesTheFaultAndLeavesTheFolderAlone) {
 
 TEST(ContentPacker, CommandReportsAndExits) {
   const std::string tool = Quote(fs::path(LUMIVRA_BUILD_DIR) / "olvar-tool");
-  TempDir tmp;
+  TestFolder tmp("tools");
   const auto dist = FakeSource().Write(tmp / "dist");
   auto ok = RunCommand(tool + " pack " + Quote(dist) + " " + Quote(tmp / "out") + " 2>&1");
   EXPECT_EQ(ok.exitCode, 0) << ok.out;
@@ -219,7 +219,7 @@ void ExpectBalanced(const std::string& html, const std::string& key) {
 }
 
 TEST(InfoPages, TellEachChapterFromTheSourceData) {
-  TempDir tmp;
+  TestFolder tmp("tools");
   const auto chapters = ReadContentSource(FakeSource().Write(tmp / "dist"));
   const auto pages = BuildInfoPages(chapters);
   ASSERT_EQ(pages.size(), 114u);
@@ -296,7 +296,7 @@ TEST(InfoPages, Ordinals) {
 TEST(ContentPacker, RealPackageGivesTheWholeBook) {
   const fs::path dist = fs::path(LUMIVRA_SOURCE_DIR) / "data/node_modules/quran-json/dist";
   if (!fs::is_directory(dist)) GTEST_SKIP() << "content package not installed";
-  TempDir tmp;
+  TestFolder tmp("tools");
   const auto start = std::chrono::steady_clock::now();
   const auto summary = PackContentFolder(dist, tmp.path());
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

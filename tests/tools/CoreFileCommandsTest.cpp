@@ -10,29 +10,28 @@ namespace {
 
 using testing::BuildPeImage;
 using testing::Quote;
-using testing::ReadFile;
-using testing::TempDir;
-using testing::WriteFile;
-
+using testing::ReadBytes;
+using testing::TestFolder;
+using testing::WriteBytes;
 
 using Run = testing::ToolRun;
 
-Run Tool(const TempDir& dir, const std::string& args) { return testing::RunTool(dir, args); }
+Run Tool(const TestFolder& dir, const std::string& args) { return testing::RunTool(dir, args); }
 
 const std::string kBinary = std::string("line one\r\nline\0two\r\n\xE2\xFF", 23);
 
-void WriteCoreFiles(const TempDir& dir, bool arabic, bool transliteration, bool tl7 = true) {
-  if (arabic) WriteFile(dir / "ARef32.dll", BuildPeImage({{23, "A7", "ar1\r\nar2\r\n"}}).image);
-  WriteFile(dir / "ETRRef32.dll",
+void WriteCoreFiles(const TestFolder& dir, bool arabic, bool transliteration, bool tl7 = true) {
+  if (arabic) WriteBytes(dir / "ARef32.dll", BuildPeImage({{23, "A7", "ar1\r\nar2\r\n"}}).image);
+  WriteBytes(dir / "ETRRef32.dll",
             BuildPeImage({{23, "ETR7", "en1\r\nen2\r\n"}, {23, "ETR1", "a\r\nb\r\n"}, {23, "BIN", kBinary}})
                 .image);
   if (transliteration)
-    WriteFile(dir / "TLRef32.dll", BuildPeImage({{23, tl7 ? "TL7" : "TL8", "tl1\r\ntl2\r\n"}}).image);
-  WriteFile(dir / "SIRef32.dll", BuildPeImage({{23, "ci0", "<p>book</p>"}}).image);
+    WriteBytes(dir / "TLRef32.dll", BuildPeImage({{23, tl7 ? "TL7" : "TL8", "tl1\r\ntl2\r\n"}}).image);
+  WriteBytes(dir / "SIRef32.dll", BuildPeImage({{23, "ci0", "<p>book</p>"}}).image);
 }
 
 TEST(ResourceCommand, WritesRawBytesOfAnyLetterCase) {
-  TempDir dir;
+  TestFolder dir("tools");
   WriteCoreFiles(dir, true, true);
   auto r = Tool(dir, "resource ETRRef32.dll bin");
   EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -43,9 +42,9 @@ TEST(ResourceCommand, WritesRawBytesOfAnyLetterCase) {
 }
 
 TEST(ResourceCommand, Failures) {
-  TempDir dir;
+  TestFolder dir("tools");
   WriteCoreFiles(dir, true, true);
-  WriteFile(dir / "broken.dll", BuildPeImage({{23, "X", "x"}}).image.substr(0, 600));
+  WriteBytes(dir / "broken.dll", BuildPeImage({{23, "X", "x"}}).image.substr(0, 600));
 
   auto r = Tool(dir, "resource ETRRef32.dll ETR2");
   EXPECT_EQ(r.exitCode, 1);
@@ -67,7 +66,7 @@ TEST(ResourceCommand, Failures) {
 }
 
 TEST(PageCommand, ReadsAsTheChapterViewDoes) {
-  TempDir dir;
+  TestFolder dir("tools");
   WriteCoreFiles(dir, true, true);
   auto r = Tool(dir, "page 0 7");
   EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -86,7 +85,7 @@ TEST(PageCommand, ReadsAsTheChapterViewDoes) {
 }
 
 TEST(PageCommand, ErrorsGoToStandardError) {
-  TempDir dir;
+  TestFolder dir("tools");
   WriteCoreFiles(dir, true, true, /*tl7=*/false);
   auto r = Tool(dir, "page 1 7");
   EXPECT_EQ(r.exitCode, 1);
@@ -106,7 +105,7 @@ TEST(PageCommand, ErrorsGoToStandardError) {
 }
 
 TEST(PageCommand, MissingCoreFiles) {
-  TempDir dir;
+  TestFolder dir("tools");
   WriteCoreFiles(dir, /*arabic=*/false, /*transliteration=*/false);
   // No Arabic: the first list is empty and the build stops at index 0.
   auto r = Tool(dir, "page 0 7");
@@ -121,6 +120,28 @@ TEST(PageCommand, MissingCoreFiles) {
   r = Tool(dir, "page 2 7");
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, BuildChapterPage(2, "7", {}, {"en1", "en2"}));
+}
+
+// Each core file is taken from beside olvar-tool first, then from the working
+// folder; so the packed files beside the built tool serve any folder.
+TEST(CoreFileSearch, BesideTheToolFirstThenTheWorkingFolder) {
+  TestFolder program("tools"), work("tools");
+  std::filesystem::copy_file(testing::kToolApart, program / "olvar-tool");
+  WriteBytes(program / "ETRRef32.dll", BuildPeImage({{23, "ETR7", "beside\r\n"}}).image);
+  WriteCoreFiles(work, true, true);
+  auto r = testing::RunTool(work, "page 0 7", program / "olvar-tool");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, BuildChapterPage(0, "7", {"ar1", "ar2"}, {"beside"}));
+
+  TestFolder empty("tools");
+  const std::string built = LUMIVRA_BUILD_DIR "/olvar-tool";
+  for (const char* args : {"page 0 1", "search mercy", "info 1"}) {
+    r = testing::RunTool(empty, args, built);
+    EXPECT_EQ(r.exitCode, 0) << args << ": " << r.err;
+    EXPECT_EQ(r.err, "") << args;
+    EXPECT_GT(r.out.size(), 1000u) << args;
+  }
 }
 
 }  // namespace

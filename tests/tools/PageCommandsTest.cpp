@@ -13,13 +13,12 @@ namespace lumivra {
 namespace {
 
 using testing::Quote;
-using testing::ReadFile;
-using testing::TempDir;
-
+using testing::ReadBytes;
+using testing::TestFolder;
 
 using Run = testing::ToolRun;
 
-Run Tool(const TempDir& dir, const std::string& args) { return testing::RunTool(dir, args); }
+Run Tool(const TestFolder& dir, const std::string& args) { return testing::RunTool(dir, args); }
 
 class PageCommandsTest : public ::testing::Test {
 protected:
@@ -28,13 +27,13 @@ protected:
     for (int n = 1; n <= 114; ++n)
       etr.push_back({23, "ETR" + std::to_string(n),
                      n == 2 ? "His mercy is near.\r\nNo hit.\r\nMercy again.\r\n" : "x\r\n"});
-    testing::WriteFile(dir_ / "ETRRef32.dll", testing::BuildPeImage(etr).image);
-    testing::WriteFile(dir_ / "SIRef32.dll",
+    testing::WriteBytes(dir_ / "ETRRef32.dll", testing::BuildPeImage(etr).image);
+    testing::WriteBytes(dir_ / "SIRef32.dll",
                        testing::BuildPeImage({{23, "ci0", "<p>Book</p>\r\n"},
                                               {23, "ci11314", "<p>Last two</p>\r\n"}})
                            .image);
   }
-  TempDir dir_;
+  TestFolder dir_{"tools"};
 };
 
 TEST_F(PageCommandsTest, InfoWritesThePageOfAKey) {

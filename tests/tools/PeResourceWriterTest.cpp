@@ -17,7 +17,7 @@ namespace {
 
 using testing::Quote;
 using testing::RunCommand;
-using testing::TempDir;
+using testing::TestFolder;
 
 struct Item {
   uint16_t type;
@@ -99,9 +99,9 @@ TEST(PeResourceWriter, IndependentReadersSeeEveryResourceWithItsBytes) {
   };
   PeResourceWriter writer;
   for (const auto& it : items) writer.Add(it.type, it.name, it.bytes);
-  TempDir dir;
+  TestFolder dir("tools");
   const auto path = dir / "Test.dll";
-  testing::WriteFile(path, writer.Build());
+  testing::WriteBytes(path, writer.Build());
 
   // pefile: headers, the tree in loader order, languages, data.
   const auto pe = Inspect(path);
@@ -169,8 +169,8 @@ TEST(PeResourceWriter, ManyNamesAddedInAnyOrderAreAllFound) {
   EXPECT_FALSE(file->FindResource("A115", 23));
   EXPECT_FALSE(file->FindResource("A010", 23));
 
-  TempDir dir;
-  testing::WriteFile(dir / "Many.dll", bytes);
+  TestFolder dir("tools");
+  testing::WriteBytes(dir / "Many.dll", bytes);
   const auto pe = Inspect(dir / "Many.dll");
   ExpectSoundHeaders(pe);
   EXPECT_EQ(pe["resources"].size(), 114u + 57u);
@@ -180,8 +180,8 @@ TEST(PeResourceWriter, ManyNamesAddedInAnyOrderAreAllFound) {
 }
 
 TEST(PeResourceWriter, AnEmptyModuleIsStillSound) {
-  TempDir dir;
-  testing::WriteFile(dir / "Empty.dll", PeResourceWriter().Build());
+  TestFolder dir("tools");
+  testing::WriteBytes(dir / "Empty.dll", PeResourceWriter().Build());
   const auto pe = Inspect(dir / "Empty.dll");
   ExpectSoundHeaders(pe);
   EXPECT_TRUE(pe["resources"].empty());

@@ -10,28 +10,27 @@ namespace lumivra {
 namespace {
 
 using testing::Quote;
-using testing::ReadFile;
-using testing::TempDir;
-
+using testing::ReadBytes;
+using testing::TestFolder;
 
 using Run = testing::ToolRun;
 
-Run Search(const TempDir& dir, const std::string& args) {
+Run Search(const TestFolder& dir, const std::string& args) {
   return testing::RunTool(dir, "search " + args);
 }
 
-void WriteTranslation(const TempDir& dir, const std::map<int, std::string>& chapters, int missing = 0) {
+void WriteTranslation(const TestFolder& dir, const std::map<int, std::string>& chapters, int missing = 0) {
   std::vector<testing::PeResource> resources;
   for (int n = 1; n <= 114; ++n) {
     if (n == missing) continue;
     auto it = chapters.find(n);
     resources.push_back({23, "ETR" + std::to_string(n), it != chapters.end() ? it->second : "nothing\r\n"});
   }
-  testing::WriteFile(dir / "ETRRef32.dll", testing::BuildPeImage(resources).image);
+  testing::WriteBytes(dir / "ETRRef32.dll", testing::BuildPeImage(resources).image);
 }
 
 TEST(SearchCommand, PrintsTheCountThenTheListLines) {
-  TempDir dir;
+  TestFolder dir("tools");
   WriteTranslation(dir, {{1, "His mercy\r\nnone\r\n"}, {2, "x\r\nMercy's way\r\n"}, {55, "MERCY\r\n"}});
   auto r = Search(dir, "' mercy '");
   EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -52,7 +51,7 @@ TEST(SearchCommand, PrintsTheCountThenTheListLines) {
 }
 
 TEST(SearchCommand, TerminalTextIsTakenAsUtf8) {
-  TempDir dir;
+  TestFolder dir("tools");
   WriteTranslation(dir, {{3, "caf\xE9\r\n"}});
   auto r = Search(dir, "caf\xC3\xA9");  // UTF-8 "café"
   EXPECT_EQ(r.out.substr(0, 11), "Found : 1.\n");
@@ -61,7 +60,7 @@ TEST(SearchCommand, TerminalTextIsTakenAsUtf8) {
 }
 
 TEST(SearchCommand, RefusesBlankTextAndScopesOutsideTheList) {
-  TempDir dir;
+  TestFolder dir("tools");
   WriteTranslation(dir, {});
   for (const std::string args : {"''", "'  '", "'' 3", "x 115", "x -1", "x two", "x 1 2"}) {
     auto r = Search(dir, args);
@@ -75,7 +74,7 @@ TEST(SearchCommand, RefusesBlankTextAndScopesOutsideTheList) {
 }
 
 TEST(SearchCommand, MissingTranslationOrChapter) {
-  TempDir dir;
+  TestFolder dir("tools");
   auto r = Search(dir, "x");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("ETRRef32.dll"), std::string::npos);

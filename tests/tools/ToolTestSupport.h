@@ -1,5 +1,5 @@
 #pragma once
-// Temporary folders, running outside programs, and files, for the tools tests.
+// Running outside programs and olvar-tool, for the tools tests.
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -9,28 +9,9 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "support/TestFolder.h"
+
 namespace lumivra::testing {
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
-public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lumivra-tools-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-  std::filesystem::path path_;
-};
 
 struct CommandResult {
   int exitCode = -1;
@@ -56,18 +37,6 @@ inline std::string Quote(const std::filesystem::path& p) {
   return s + "'";
 }
 
-inline std::string ReadFile(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-inline void WriteFile(const std::filesystem::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 // The result of one olvar-tool run, with standard error kept apart.
 struct ToolRun {
   int exitCode;
@@ -75,12 +44,17 @@ struct ToolRun {
   std::string err;
 };
 
-// Runs the built olvar-tool with `args` in `dir`, as the reader would run there.
-inline ToolRun RunTool(const TempDir& dir, const std::string& args) {
+// A copy of olvar-tool with no core files beside it: it reads the ones of
+// its working folder.
+inline const char kToolApart[] = LUMIVRA_TOOL_APART;
+
+// Runs olvar-tool (`tool`) with `args` in `dir`, as the reader would run there.
+inline ToolRun RunTool(const TestFolder& dir, const std::string& args,
+                       const std::filesystem::path& tool = kToolApart) {
   const auto errFile = dir / "stderr.txt";
-  auto r = RunCommand("cd " + Quote(dir.path()) + " && " + Quote(LUMIVRA_BUILD_DIR "/olvar-tool") +
-                      " " + args + " 2>" + Quote(errFile));
-  return {r.exitCode, r.out, ReadFile(errFile)};
+  auto r = RunCommand("cd " + Quote(dir.path()) + " && " + Quote(tool) + " " + args + " 2>" +
+                      Quote(errFile));
+  return {r.exitCode, r.out, ReadBytes(errFile)};
 }
 
 }  // namespace lumivra::testing

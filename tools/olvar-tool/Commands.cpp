@@ -10,7 +10,7 @@ const std::vector<Command>& AllCommands() {
       {"page", "OPTION CHAPTER",
        "Writes the chapter page the reader shows for display option OPTION (0 Arabic and\n"
        "translation, 1 transliteration and translation, 2 translation only) and CHAPTER\n"
-       "(the chapter number as text, e.g. 2). Reads the core files in the current folder.",
+       "(the chapter number as text, e.g. 2). Reads the core files (see above).",
        RunPage},
       {"resource", "FILE NAME",
        "Writes the raw bytes of the type-23 resource NAME (any letter case) of the core file\n"
@@ -25,12 +25,12 @@ const std::vector<Command>& AllCommands() {
       {"info", "KEY",
        "Writes the information page the reader shows for the information key KEY: 0 for the\n"
        "book, 1 to 112 for a chapter, 11314 for chapters 113 and 114 (they share one text).\n"
-       "Reads SIRef32.dll in the current folder.",
+       "Reads SIRef32.dll.",
        RunInfo},
       {"view", "TEXT INDEX [SCOPE]",
        "Searches the translation for TEXT as the search dialog does (SCOPE 0 or absent: all\n"
        "chapters, 1 to 114: that chapter) and writes the search view page of result INDEX,\n"
-       "counting from 0. Reads ETRRef32.dll in the current folder.",
+       "counting from 0. Reads ETRRef32.dll.",
        RunView},
       {"report", "TEXT [SCOPE]",
        "Searches as view does and writes the search report page of every hit.",
@@ -38,7 +38,7 @@ const std::vector<Command>& AllCommands() {
       {"search", "TEXT [SCOPE]",
        "Searches the translation for TEXT as the search dialog does (SCOPE 0 or absent: all\n"
        "chapters, 1 to 114: that chapter) and prints \"Found : N.\", then each result line as\n"
-       "the dialog's list shows it, in Windows-1252. Reads ETRRef32.dll in the current folder.",
+       "the dialog's list shows it, in Windows-1252. Reads ETRRef32.dll.",
        RunSearch},
   };
   return commands;

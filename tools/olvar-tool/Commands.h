@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ContentStore.h"
+#include "ProgramFolders.h"
 
 namespace lumivra::tool {
 

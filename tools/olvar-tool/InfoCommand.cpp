@@ -14,7 +14,7 @@ int RunInfo(const Args& args) {
                 "\": use 0 (the book), 1 to 112, or 11314 (chapters 113 and 114)");
 
   StderrWarnings warnings;
-  ContentStore store(".");
+  ContentStore store(CoreFileFolders());
   store.CheckCoreFiles(warnings);
   StringList lines;
   store.LoadChapterInfoLines(key, lines);

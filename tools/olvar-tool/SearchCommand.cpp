@@ -25,7 +25,9 @@ int RunSearch(const Args& args) {
   }
 
   std::string error;
-  const auto translation = PeResourceFile::Open(kTranslationFile, &error);
+  std::string path = FindFileIn(CoreFileFolders(), kTranslationFile);
+  if (path.empty()) path = kTranslationFile;  // opening it then says why not
+  const auto translation = PeResourceFile::Open(path, &error);
   if (!translation) return Fail(std::string("cannot read the translation core file ") + kTranslationFile + ": " + error);
   VerseSearch search;
   try {

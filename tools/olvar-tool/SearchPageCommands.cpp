@@ -39,7 +39,7 @@ int RunView(const Args& args) {
     return Fail("usage: olvar-tool view TEXT INDEX [SCOPE]");
   const auto index = ParseInt(args[1]);
   if (!index || *index < 0) return Fail("bad result index \"" + args[1] + "\": counting from 0");
-  ContentStore store(".");
+  ContentStore store(CoreFileFolders());
   VerseSearch search;
   if (int rc = RunSearchFor(args[0], args.size() == 3 ? &args[2] : nullptr, store, search))
     return rc;
@@ -56,7 +56,7 @@ int RunView(const Args& args) {
 // The report page of every hit.
 int RunReport(const Args& args) {
   if (args.size() != 1 && args.size() != 2) return Fail("usage: olvar-tool report TEXT [SCOPE]");
-  ContentStore store(".");
+  ContentStore store(CoreFileFolders());
   VerseSearch search;
   if (int rc = RunSearchFor(args[0], args.size() == 2 ? &args[1] : nullptr, store, search))
     return rc;

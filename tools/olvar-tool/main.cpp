@@ -12,8 +12,8 @@ namespace {
 
 void PrintHelp(std::ostream& out) {
   out << "Usage: olvar-tool COMMAND [ARGUMENTS]\n\n"
-         "Commands that read the core files look for them in the current folder,\n"
-         "as the reader does. Output is Windows-1252 text.\n\n";
+         "Commands that read the core files look for each one beside olvar-tool first,\n"
+         "then in the current folder, as the reader does. Output is Windows-1252 text.\n\n";
   for (const auto& c : AllCommands()) {
     out << "  olvar-tool " << c.name << ' ' << c.usage << '\n';
     std::string summary = c.summary;

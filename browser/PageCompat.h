@@ -7,4 +7,5 @@ class QWebEngineProfile;
 // transition filter (element.filters.blendtrans with apply and play, a CSS
 // opacity fade over the duration given in style.filter) and window.event for
 // inline handlers, so that "window.event.returnValue=false" cancels the event.
+// The script is pages/resources/page_compat.js, embedded at build time.
 void InstallPageCompat(QWebEngineProfile* profile);

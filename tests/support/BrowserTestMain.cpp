@@ -1,5 +1,5 @@
-// main() for the window tests: the res scheme and the fonts are set up before
-// the one application object of the run.
+// main() for the window tests with browser views: the res scheme and the fonts
+// are set up before the one application object of the run.
 #include <QApplication>
 #include <cstring>
 #include <memory>
@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "BrowserProfile.h"
-#include "Main.h"
+#include "Maker.h"
 
 int main(int argc, char** argv) {
   bool listing = false;
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   static char name[] = "reader-tests";
   static char* qtArgv[] = {name, nullptr};
   QApplication app(qtArgc, qtArgv);
-  QApplication::setApplicationName(kApplicationTitle);
+  QApplication::setApplicationName(lumivra::kApplicationTitle);
   // Closing a window under test must not end the run's event loops.
   QApplication::setQuitOnLastWindowClosed(false);
   return RUN_ALL_TESTS();

@@ -1,14 +1,6 @@
-#include "PageCompat.h"
+// The older document facilities the built-in pages use, installed on every
+// page before its own scripts run (browser/PageCompat).
 
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-
-namespace {
-
-constexpr char kScriptName[] = "lumivra-page-compat";
-
-constexpr char kCompatScript[] = R"JS(
 (function () {
   'use strict';
   if (window.__lumivraCompat) return;
@@ -187,18 +179,3 @@ constexpr char kCompatScript[] = R"JS(
     }
   });
 })();
-)JS";
-
-}  // namespace
-
-void InstallPageCompat(QWebEngineProfile* profile) {
-  QWebEngineScriptCollection* scripts = profile->scripts();
-  for (const QWebEngineScript& old : scripts->find(QString::fromLatin1(kScriptName))) scripts->remove(old);
-  QWebEngineScript script;
-  script.setName(QString::fromLatin1(kScriptName));
-  script.setSourceCode(QString::fromUtf8(kCompatScript));
-  script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-  script.setWorldId(QWebEngineScript::MainWorld);
-  script.setRunsOnSubFrames(true);
-  scripts->insert(script);
-}

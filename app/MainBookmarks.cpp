@@ -1,0 +1,105 @@
+#include "Main.h"
+
+#include <QAction>
+
+#include "BookmarkActions.h"
+#include "Bookmarks.h"
+#include "CommonDialog.h"
+#include "MessageBoxes.h"
+#include "QtText.h"
+#include "Settings.h"
+#include "SettingsClock.h"
+#include "SettingsFile.h"
+
+namespace {
+
+TBookmarkActions BookmarkActionsOf(const TMainForm& form) {
+  TBookmarkActions actions;
+  actions.separator = form.N3;
+  actions.deleteItem = form.DeleteBookmarks;
+  for (size_t i = 0; i < form.B.size(); ++i) actions.items[i] = form.B[i];
+  for (size_t i = 0; i < form.C.size(); ++i) actions.items[form.B.size() + i] = form.C[i];
+  return actions;
+}
+
+}  // namespace
+
+void TMainForm::RefreshBookmarkMenu() {
+  const TBookmarkActions actions = BookmarkActionsOf(*this);
+  lumivra::BookmarkMenuModel menu = ReadBookmarkMenu(actions);
+  lumivra::RefreshBookmarkMenu(menu, BookmarkList);
+  ApplyBookmarkMenu(menu, actions);
+}
+
+bool TMainForm::LoadSettings() {
+  const auto lines = lumivra::ReadSettingsFile(lumivra::kSettingsFileName);
+  if (!lines) return false;
+  const lumivra::SettingsReadResult read = lumivra::ReadSettingsLines(*lines, BookmarkList);
+  RefreshBookmarkMenu();
+  ViewOption = read.viewOption;
+  ThemeType = read.themeType;
+  if (!read.valuesRead) DeleteBookmarks->setEnabled(false);
+  InitODefaultPage = read.initODefaultPage;
+  return read.usable;
+}
+
+void TMainForm::SaveSettings() {
+  const lumivra::SettingsValues values{ViewOption, ThemeType, InitODefaultPage, BookmarkList};
+  ReportErrors([&] {
+    lumivra::WriteSettingsFile(lumivra::kSettingsFileName, values, SettingsTimestampNow());
+  });
+}
+
+void TMainForm::AddNewBookmarkClick() {
+  TCommonDlg dlg(this);
+  PrepareCommonDialog(dlg);
+  dlg.SetMode(1);
+  dlg.setWindowTitle(QStringLiteral("Add New Bookmark"));
+  dlg.exec();
+  if (!dlg.GotoAccepted()) return;
+  switch (lumivra::AddBookmark(BookmarkList, dlg.GotoVerseRef())) {
+    case lumivra::BookmarkAddResult::kNoVerse:
+      return;
+    case lumivra::BookmarkAddResult::kFull:
+      boxes_->Show(QMessageBox::Information, "Information", lumivra::kBookmarkLimitMessage);
+      return;
+    case lumivra::BookmarkAddResult::kDuplicate:
+      boxes_->Show(QMessageBox::Information, "Information", lumivra::kBookmarkPresentMessage);
+      return;
+    case lumivra::BookmarkAddResult::kAdded: {
+      const TBookmarkActions actions = BookmarkActionsOf(*this);
+      lumivra::BookmarkMenuModel menu = ReadBookmarkMenu(actions);
+      lumivra::ShowAddedBookmark(menu, BookmarkList);
+      ApplyBookmarkMenu(menu, actions);
+      return;
+    }
+  }
+}
+
+void TMainForm::DeleteBookmarksClick() {
+  if (BookmarkList.empty()) return;
+  QStringList captions;
+  for (const auto& caption : lumivra::VisibleBookmarkCaptions(ReadBookmarkMenu(BookmarkActionsOf(*this))))
+    captions << FromCp1252(caption);
+  TCommonDlg dlg(this);
+  PrepareCommonDialog(dlg);
+  dlg.SetMode(6);
+  dlg.SetBookmarkList(captions);
+  dlg.exec();
+  if (!dlg.DeleteAccepted()) return;
+  ReportErrors([&] { lumivra::DeleteBookmark(BookmarkList, dlg.DeleteIndex()); });
+  RefreshBookmarkMenu();
+}
+
+void TMainForm::GotoBookmark() {
+  const auto* item = qobject_cast<const QAction*>(sender());
+  if (item == nullptr) return;
+  const int tag = item->data().toInt();
+  if (tag < 0 || static_cast<size_t>(tag) >= BookmarkList.size()) {
+    ShowApplicationError("List index out of bounds (" + std::to_string(tag) + ")");
+    return;
+  }
+  const auto target = lumivra::BookmarkLocation(BookmarkList[static_cast<size_t>(tag)]);
+  if (!target) return;
+  LocateVerse(target->chapter, target->text);
+}

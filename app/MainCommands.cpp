@@ -1,0 +1,103 @@
+#include "Main.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include "CommonDialog.h"
+#include "DisplayOption.h"
+#include "InformationDialog.h"
+#include "Maker.h"
+#include "NodeKey.h"
+#include "Printing.h"
+#include "QtText.h"
+#include "SearchDialog.h"
+#include "Wallpaper.h"
+
+void TMainForm::PrepareCommonDialog(TCommonDlg& dlg) {
+  dlg.SetTexture(CurrentWallpaper());
+  dlg.ErrorReport = [this](const QString& text) { ShowApplicationError(ToCp1252(text)); };
+}
+
+void TMainForm::SearchBtnClick() {
+  if (SearchDlg == nullptr) return;
+  ReportErrors([this] {
+    SearchDlg->Execute(content_.TranslationLibrary(), CurrentWallpaper(),
+                       [this](int chapter, const std::string& verseRef) { LocateVerse(chapter, verseRef); });
+  });
+}
+
+void TMainForm::miFindClick() { SearchBtnClick(); }
+
+void TMainForm::InfoBtnClick() {
+  const QTreeWidgetItem* node = TreeView->currentItem();
+  if (node == nullptr || InformationDlg == nullptr) return;
+  ReportErrors([&] { ShowNodeInformation(*InformationDlg, content_, NodeKeyOf(node)); });
+}
+
+void TMainForm::miInformationClick() { InfoBtnClick(); }
+
+void TMainForm::GotoBtnClick() {
+  TCommonDlg dlg(this);
+  PrepareCommonDialog(dlg);
+  dlg.SetMode(1);
+  dlg.exec();
+  if (!dlg.GotoAccepted()) return;
+  if (dlg.GotoVerseRef().empty()) {
+    // The page is built when the change notification arrives, loading shown.
+    ShowLoading = false;
+    SelectNode(NodeAtAbsolutePosition(dlg.GotoChapter() + 1));
+    ShowLoading = true;
+    return;
+  }
+  LocateVerse(dlg.GotoChapter(), dlg.GotoVerseRef());
+}
+
+void TMainForm::miGotoChapterVerseClick() { GotoBtnClick(); }
+
+void TMainForm::PrintBtnClick() { PrintBrowserPage(WebBrowser, false); }
+
+void TMainForm::miPrintChapterClick() { PrintBrowserPage(WebBrowser, true); }
+
+void TMainForm::DisplayOptionBtnClick() {
+  QStringList names;
+  for (const auto& name : lumivra::DisplayOptionNames(TransliterationAvailable())) names << FromCp1252(name);
+  TCommonDlg dlg(this);
+  PrepareCommonDialog(dlg);
+  dlg.SetMode(2);
+  dlg.SetDisplayList(names);
+  dlg.SetDisplayName(FromCp1252(lumivra::DisplayOptionName(ViewOption)));
+  dlg.exec();
+  if (!dlg.DisplayChanged()) return;
+  ViewOption = lumivra::DisplayOptionFromName(ToCp1252(dlg.DisplayName()));
+  // An open chapter (or the home page) is shown again; the title page is not.
+  const QTreeWidgetItem* node = TreeView->currentItem();
+  if (node != nullptr && lumivra::GetKeyField(NodeKeyOf(node), '~', 2) != "0") ShowNodePage();
+}
+
+void TMainForm::miChangeDisplayOptionsClick() { DisplayOptionBtnClick(); }
+
+void TMainForm::HelpBtnClick() {
+  // Beside the settings file, in the working folder; without a viewer for it
+  // nothing happens.
+  const QString help = QDir::current().absoluteFilePath(QStringLiteral("Help.chm"));
+  if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
+
+void TMainForm::miApplicationHelpClick() { HelpBtnClick(); }
+
+void TMainForm::miCheckForUpdatesClick() {
+  QDesktopServices::openUrl(QUrl(QString::fromUtf8(lumivra::kMakerWebAddress)));
+}
+
+void TMainForm::miAboutClick() {
+  TCommonDlg dlg(this);
+  PrepareCommonDialog(dlg);
+  dlg.SetMode(3);
+  dlg.exec();
+}
+
+void TMainForm::miChangeThemeClick() {}
+

@@ -1,0 +1,192 @@
+#include "Main.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "BrowserDocument.h"
+#include "ChapterCatalogue.h"
+#include "ChapterPageBuilder.h"
+#include "DisplayOption.h"
+#include "IEDocHostUIHandler.h"
+#include "Maker.h"
+#include "NodeKey.h"
+#include "QtText.h"
+#include "Splitter.h"
+#include "TextLines.h"
+
+namespace {
+
+// A navigation that never reports its end is given up after this long
+// before a chapter page is written over it.
+constexpr int kNavigationWaitMs = 5000;
+
+}  // namespace
+
+void TMainForm::BuildChapterTree() {
+  auto* maker = new QTreeWidgetItem(TreeView, QStringList{QString::fromLatin1(lumivra::kMakerName)});
+  maker->setIcon(0, QIcon(NavigationImageList[0]));
+  maker->setData(0, Qt::UserRole, QString(lumivra::kHomeKey));
+
+  auto* book = new QTreeWidgetItem(TreeView, QStringList{"Lumivra"});
+  book->setIcon(0, QIcon(NavigationImageList[1]));
+  book->setData(0, Qt::UserRole, QString(lumivra::kBookKey));
+  book->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+
+  QList<QTreeWidgetItem*> chapters;
+  chapters.reserve(lumivra::kChapterCount);
+  const QIcon chapterIcon(NavigationImageList[2]);
+  for (int i = 0; i < lumivra::kChapterCount; ++i) {
+    auto* node = new QTreeWidgetItem(QStringList{FromCp1252(lumivra::ChapterListName(i))});
+    node->setIcon(0, chapterIcon);
+    node->setData(0, Qt::UserRole, QString::fromStdString(lumivra::ChapterNodeKey(i + 1)));
+    chapters.append(node);
+  }
+  book->addChildren(chapters);
+
+  TreeView->setCurrentItem(book);
+  book->setExpanded(true);
+}
+
+std::string TMainForm::NodeKeyOf(const QTreeWidgetItem* node) {
+  if (node == nullptr) return {};
+  return node->data(0, Qt::UserRole).toString().toStdString();
+}
+
+QTreeWidgetItem* TMainForm::NodeAtAbsolutePosition(int index) const {
+  if (index < 0) return nullptr;
+  int position = 0;
+  for (QTreeWidgetItemIterator it(TreeView); *it; ++it, ++position) {
+    if (position == index) return *it;
+  }
+  return nullptr;
+}
+
+int TMainForm::AbsolutePositionOf(const QTreeWidgetItem* node) const {
+  if (node == nullptr) return -1;
+  int position = 0;
+  for (QTreeWidgetItemIterator it(TreeView); *it; ++it, ++position) {
+    if (*it == node) return position;
+  }
+  return -1;
+}
+
+void TMainForm::SelectNode(QTreeWidgetItem* node) {
+  if (node != nullptr) TreeView->setCurrentItem(node);
+}
+
+void TMainForm::TreeViewChange() { ShowNodePage(); }
+
+void TMainForm::Navigate(const char* url) {
+  navigationRequested_ = true;
+  WebBrowser->load(QUrl(QString::fromLatin1(url)));
+}
+
+bool TMainForm::BrowserNavigating() const {
+  return navigationRequested_ || WebBrowser->page()->isLoading();
+}
+
+void TMainForm::ShowNodePage() {
+  QTreeWidgetItem* node = TreeView->currentItem();
+  if (node == nullptr) return;
+  const std::string key = lumivra::Trim(NodeKeyOf(node));
+  if (key.empty()) return;
+  // Every run supersedes the ones it interrupts: a run that finds a later
+  // one has started while it let events through gives up, so the pane
+  // always ends with the page of the node selected last.
+  const unsigned run = ++pageRun_;
+  if (key == lumivra::kHomeKey) Navigate(kHomePageUrl);
+  if (lumivra::GetKeyField(key, '~', 1) != "Olvar") return;
+  const std::string chapter = lumivra::GetKeyField(key, '~', 2);
+  if (chapter == "0") {
+    Navigate(InitODefaultPage == 1 ? kTitlePageUrl : kFadingTitlePageUrl);
+    return;
+  }
+  const auto option = lumivra::DisplayOptionFromValue(ViewOption);
+  if (!option) return;
+
+  ++pageRunsActive_;
+  struct ActiveRun {
+    int& count;
+    ~ActiveRun() { --count; }
+  } active{pageRunsActive_};
+
+  // A navigation still on its way would replace the page written now.
+  QElapsedTimer waited;
+  waited.start();
+  while (BrowserNavigating() && waited.elapsed() < kNavigationWaitMs) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (run != pageRun_ || destroyed_) return;
+  }
+  if (BrowserNavigating()) WebBrowser->stop();
+
+  ClearBrowserSelection(WebBrowser);
+  if (ShowLoading) SetBodyInnerHtml(WebBrowser, kLoadingPlaceholder);
+  QCoreApplication::processEvents();
+  if (run != pageRun_) return;
+
+  ReportErrors([&] {
+    const lumivra::ChapterTexts texts = content_.LoadChapterTexts(*option, chapter);
+    if (const auto page = lumivra::BuildChapterPage(*option, chapter, texts.first, texts.translation)) {
+      WritePageToBrowser(WebBrowser, *page);
+    }
+  });
+}
+
+void TMainForm::HomeBtnClick() { SelectNode(TreeView->topLevelItem(0)); }
+
+void TMainForm::miHomePageClick() { HomeBtnClick(); }
+
+void TMainForm::BackBtnClick() {
+  const int position = AbsolutePositionOf(TreeView->currentItem());
+  if (position > 0) SelectNode(NodeAtAbsolutePosition(position - 1));
+}
+
+void TMainForm::miPreviousChapterClick() { BackBtnClick(); }
+
+void TMainForm::ForwardBtnClick() {
+  const int position = AbsolutePositionOf(TreeView->currentItem());
+  if (position >= 0) SelectNode(NodeAtAbsolutePosition(position + 1));
+}
+
+void TMainForm::miNextChapterClick() { ForwardBtnClick(); }
+
+void TMainForm::miChapterListingsClick() {
+  const bool show = TreeView->isHidden();
+  TreeView->setVisible(show);
+  miChapterListings->setChecked(show);
+  Splitter->setEnabled(show);
+  Splitter->setVisible(show);
+}
+
+int TMainForm::BrowserReadyState() {
+  if (changeTimer_->isActive() || pageRunsActive_ > 0 || BrowserNavigating()) return 1;
+  return ReadBrowserDocumentState(WebBrowser);
+}
+
+void TMainForm::LocateVerse(int chapter, const std::string& text) {
+  ShowLoading = false;
+  SelectNode(NodeAtAbsolutePosition(chapter + 1));
+  while (!destroyed_ && BrowserReadyState() != 4) {
+    QCoreApplication::processEvents();
+  }
+  if (destroyed_) {
+    ShowLoading = true;
+    return;
+  }
+  QThread::msleep(static_cast<unsigned long>(std::max(0, LocatePauseMs)));
+  QCoreApplication::processEvents();
+  ScrollBrowserToTop(WebBrowser);
+  FindAndSelectInBrowser(WebBrowser, text);
+  ShowLoading = true;
+}
+
+void TMainForm::WebBrowserNavigateComplete2() {
+  if (docHostHandler_) docHostHandler_->Attach(WebBrowser);
+}
