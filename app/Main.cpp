@@ -11,6 +11,7 @@
 #include "Maker.h"
 #include "MessageBoxes.h"
 #include "QtText.h"
+#include "Wallpaper.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ TMainForm::TMainForm(MessageBoxes* boxes, QWidget* parent) : QMainWindow(parent)
 
 TMainForm::~TMainForm() {
   FormDestroy();
+  SetWallpaperSource({});
   // The tree must not report changes while it is taken apart.
   if (changeTimer_ != nullptr) changeTimer_->stop();
   if (TreeView != nullptr) TreeView->disconnect(this);
@@ -48,6 +50,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::FormCreate() {
   try {
+    SetupMenuDrawing();
     MessageBoxWarnings warnings(*boxes_);
     content_.CheckCoreFiles(warnings);
     docHostHandler_ = std::make_unique<TDocHostUIHandler>();

@@ -23,8 +23,12 @@ class TDocHostUIHandler;
 class TSearchDlg;
 class TInformationDlg;
 class TSplitter;
+class TepScheme;
 class TepSchemeButton;
+class TepSchemeForm;
 class TepSchemePanel;
+class TepSchemeStore;
+class ThemeMenuStyle;
 
 // Body content of the pane while a chapter page is being built.
 inline constexpr char kLoadingPlaceholder[] =
@@ -65,6 +69,11 @@ public:
 
   // --- Components --------------------------------------------------------
   QWidget* Client = nullptr;  // the client area below the menu bar
+  // The skin: the bitmaps (starting with the Default theme's), the scheme
+  // every skinned control points at, and the frame below the toolbar.
+  TepSchemeStore* Skin = nullptr;
+  TepScheme* mlScheme = nullptr;
+  TepSchemeForm* mlSchemeForm = nullptr;
   TepSchemePanel* ToolPanel = nullptr;
   QFrame* SepBevel1 = nullptr;
   QFrame* SepBevel2 = nullptr;
@@ -82,7 +91,7 @@ public:
   QTreeWidget* TreeView = nullptr;
   TSplitter* Splitter = nullptr;
   QWebEngineView* WebBrowser = nullptr;
-  std::array<QPixmap, 3> NavigationImageList;  // maker, book, chapter node
+  std::array<QIcon, 3> NavigationImageList;  // maker, book, chapter node
   std::array<QIcon, 13> MenuImage;
 
   // Menus and their items.
@@ -139,8 +148,12 @@ public:
   // counts as loading.
   int BrowserReadyState();
 
+  // Copies theme `type`'s bitmaps into Skin (each copy repaints the window)
+  // and takes its menu colour; any type but 0 … 3 changes nothing.
+  void ApplyTheme(int type);
+
   // Settings (Settings.ini): LoadSettings returns false when they could not
-  // be read.
+  // be read; read settings apply their theme.
   bool LoadSettings();
   void SaveSettings();
 
@@ -192,7 +205,10 @@ private:
   void CreateToolbar();
   void CreateMainPanel();
   void CreateMenu();
+  void CreateFrame();
   void FormResize();
+  // The owner drawing of the main menu (MainTheme.cpp).
+  void SetupMenuDrawing();
   // Start-up and shutdown (Main.cpp).
   void FormCreate();
   void FormDestroy();
@@ -216,6 +232,7 @@ private:
   MessageBoxes* boxes_ = nullptr;
   lumivra::ContentStore content_;
   std::unique_ptr<TDocHostUIHandler> docHostHandler_;
+  ThemeMenuStyle* menuStyle_ = nullptr;  // owned by the menu bar
   QTimer* changeTimer_ = nullptr;
   unsigned pageRun_ = 0;  // counts ShowNodePage runs; a nested run supersedes
   int pageRunsActive_ = 0;

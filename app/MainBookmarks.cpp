@@ -40,6 +40,8 @@ bool TMainForm::LoadSettings() {
   ThemeType = read.themeType;
   if (!read.valuesRead) DeleteBookmarks->setEnabled(false);
   InitODefaultPage = read.initODefaultPage;
+  // Before the window shows: nothing repaints yet.
+  if (read.usable) ApplyTheme(ThemeType);
   return read.usable;
 }
 

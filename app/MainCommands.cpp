@@ -99,5 +99,3 @@ void TMainForm::miAboutClick() {
   dlg.exec();
 }
 
-void TMainForm::miChangeThemeClick() {}
-

@@ -1,5 +1,7 @@
 #include "Artwork.h"
 
+#include <string>
+
 #include "PageResources.h"
 
 QImage ArtworkImage(std::string_view name) {
@@ -11,3 +13,13 @@ QImage ArtworkImage(std::string_view name) {
 }
 
 QPixmap ArtworkPixmap(std::string_view name) { return QPixmap::fromImage(ArtworkImage(name)); }
+
+QIcon ArtworkIcon(std::string_view name) {
+  QIcon icon(ArtworkPixmap(name));
+  QPixmap twin = ArtworkPixmap(std::string(name) + "@2x");
+  if (!twin.isNull()) {
+    twin.setDevicePixelRatio(2);
+    icon.addPixmap(twin);
+  }
+  return icon;
+}

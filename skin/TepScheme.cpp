@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include "TepSchemeButton.h"
+#include "TepSchemeForm.h"
+
 TepScheme::TepScheme(QObject* owner) : QObject(owner) {
   // A widget announces its end before it deletes its children (the store
   // among them); the owner is then no longer told of anything.
@@ -36,6 +39,19 @@ void LinkScheme(QPointer<TepScheme>& link, TepScheme* scheme, QWidget* control) 
   if (link != nullptr) QObject::disconnect(link, nullptr, control, nullptr);
   link = scheme;
   if (scheme != nullptr) QObject::connect(scheme, &QObject::destroyed, control, qOverload<>(&QWidget::update));
+}
+
+bool IsWindowedControl(const QWidget* control) {
+  return qobject_cast<const TepSchemeButton*>(control) == nullptr &&
+         qobject_cast<const TepSchemeForm*>(control) == nullptr;
+}
+
+void InvalidateOwner(QWidget* owner) {
+  owner->update();
+  for (QObject* child : owner->children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (widget != nullptr && !IsWindowedControl(widget)) widget->update();
+  }
 }
 
 TepSchemeStore* StoreOf(const TepScheme* scheme) {

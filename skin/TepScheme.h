@@ -48,6 +48,14 @@ private:
 // plain look) when the scheme goes.
 void LinkScheme(QPointer<TepScheme>& link, TepScheme* scheme, QWidget* control);
 
+// Whether `control` is a windowed control. The skinned frame and buttons are
+// not: they are painted as part of their parent, repaint with it and get no
+// forwarded notifications.
+bool IsWindowedControl(const QWidget* control);
+
+// Schedules a repaint of `owner` with its non-windowed children.
+void InvalidateOwner(QWidget* owner);
+
 // The store behind `scheme`; nullptr when either is missing.
 TepSchemeStore* StoreOf(const TepScheme* scheme);
 

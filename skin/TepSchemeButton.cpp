@@ -6,7 +6,6 @@
 #include <QShortcutEvent>
 #include <qdrawutil.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "Artwork.h"
@@ -40,7 +39,6 @@ TepSchemeButton::TepSchemeButton(QWidget* parent) : QWidget(parent) {
   ++liveButtons;
   resize(25, 25);
   setFocusPolicy(Qt::NoFocus);
-  setAttribute(Qt::WA_OpaquePaintEvent, true);
   SetScheme(FindFormScheme(parent));
 }
 
@@ -84,10 +82,7 @@ void TepSchemeButton::SetGroupIndex(int index) { Apply(machine_.SetGroupIndex(in
 void TepSchemeButton::SetDown(bool down) { Apply(machine_.SetDown(down)); }
 
 void TepSchemeButton::SetFlat(bool flat) {
-  const unsigned effects = machine_.SetFlat(flat);
-  if (effects == lumivra::kNoEffect) return;
-  setAttribute(Qt::WA_OpaquePaintEvent, !flat);
-  Apply(effects);
+  Apply(machine_.SetFlat(flat));
 }
 
 void TepSchemeButton::SetCaption(const QString& caption) {
@@ -157,8 +152,6 @@ void TepSchemeButton::paintEvent(QPaintEvent* event) {
   const int faceSize = store != nullptr ? store->SpeedButton().height() : 0;
   const auto plan = lumivra::PlanButtonFace(State(), Hot(), Flat(), store != nullptr, width(), height(), faceSize);
   if (store != nullptr) {
-    // A face that does not cover an opaque button leaves no stale pixels.
-    if (!Flat() && faceSize < std::max(width(), height())) p.fillRect(rect(), palette().button());
     PaintSkinSteps(p, *store, plan.steps, QColor(), event->rect());
   } else {
     switch (plan.edge) {

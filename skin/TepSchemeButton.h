@@ -5,14 +5,15 @@
 
 #include "ButtonMachine.h"
 #include "TButtonGlyph.h"
-
-class TepScheme;
+#include "TepScheme.h"
 
 // A skinned push button with an optional glyph and caption: a plain button,
 // a flat (hover highlighting) one, or one of a group of exclusive toggle
 // buttons (same GroupIndex under one parent). With a scheme whose store has
 // button faces, it shows the faces of the store's SpeedButton bitmap and takes
-// their size; without, a plain push-button look.
+// their size; without, a plain push-button look. Like every non-windowed
+// control it is painted as part of its parent: never marked opaque, so a
+// repaint of the parent repaints it too.
 class TepSchemeButton : public QWidget {
   Q_OBJECT
 public:

@@ -9,7 +9,6 @@
 
 #include "SkinPainter.h"
 #include "TepScheme.h"
-#include "TepSchemeButton.h"
 
 using lumivra::SkinImage;
 
@@ -37,11 +36,6 @@ TepSchemeForm::TepSchemeForm(QWidget* owner) : QWidget(owner), owner_(owner) {
   owner->installEventFilter(this);
   QWidget* window = owner->window();
   window->setMinimumSize(window->minimumSize().expandedTo(kMinimumWindowSize));
-}
-
-bool TepSchemeForm::IsWindowed(const QWidget* child) {
-  return qobject_cast<const TepSchemeButton*>(child) == nullptr &&
-         qobject_cast<const TepSchemeForm*>(child) == nullptr;
 }
 
 void TepSchemeForm::TakeSchemeColor() {
@@ -104,7 +98,7 @@ bool TepSchemeForm::eventFilter(QObject* watched, QEvent* event) {
     if (StoreOf(scheme_) != nullptr) TakeSchemeColor();
     for (QObject* child : owner_->children()) {
       auto* widget = qobject_cast<QWidget*>(child);
-      if (widget == nullptr || !IsWindowed(widget)) continue;
+      if (widget == nullptr || !IsWindowedControl(widget)) continue;
       SchemeChangedEvent forwarded(0, 0);
       QCoreApplication::sendEvent(widget, &forwarded);
     }

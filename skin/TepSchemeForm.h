@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "SkinLayout.h"
-
-class TepScheme;
+#include "TepScheme.h"
 
 // One line of the frame's caption bar.
 struct TepCaption {
@@ -49,10 +48,6 @@ public:
 
   // The caption buttons of the last paint that drew them.
   const std::vector<lumivra::CaptionButton>& CaptionButtons() const { return buttons_; }
-
-  // Whether SchemeChanged is forwarded to `child` (the owner's windowed
-  // children; the skinned buttons and frames are not windowed).
-  static bool IsWindowed(const QWidget* child);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

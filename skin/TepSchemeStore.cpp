@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "TepScheme.h"
+
 namespace {
 
 // A private copy in a format the painters copy from without conversion.
@@ -32,6 +34,6 @@ void TepSchemeStore::Set(SkinImage which, const QImage& image, const QImage& twi
   Slot& slot = slots_[static_cast<std::size_t>(which)];
   slot.image = PaintCopy(image);
   slot.twin = !image.isNull() && twin.size() == image.size() * 2 ? PaintCopy(twin) : QImage();
-  // Only the owner's own area: its child windows repaint themselves.
-  if (auto* owner = qobject_cast<QWidget*>(parent())) owner->update();
+  // The owner's own area: its child windows repaint themselves.
+  if (auto* owner = qobject_cast<QWidget*>(parent())) InvalidateOwner(owner);
 }

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
+#include <qdrawutil.h>
 
 #include "MenuItemLayout.h"
 #include "SkinPainter.h"
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr int kPictureColumn = 20;
+constexpr int kSeparatorHeight = 9;
 
 lumivra::SkinRect ToSkinRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
@@ -18,7 +20,28 @@ bool HasPicture(const QStyleOptionMenuItem& item) { return !item.icon.isNull(); 
 
 }  // namespace
 
-ThemeMenuStyle::ThemeMenuStyle(std::function<QColor()> menuColor) : menuColor_(std::move(menuColor)) {}
+ThemeMenuStyle::ThemeMenuStyle(std::function<QColor()> menuColor, const QColor& face)
+    : menuColor_(std::move(menuColor)), face_(face) {}
+
+void ThemeMenuStyle::polish(QWidget* widget) {
+  QProxyStyle::polish(widget);
+  if (qobject_cast<QMenu*>(widget) == nullptr && qobject_cast<QMenuBar*>(widget) == nullptr) return;
+  QPalette palette = widget->palette();
+  for (auto role : {QPalette::Button, QPalette::Window, QPalette::Base}) palette.setColor(role, face_);
+  widget->setPalette(palette);
+}
+
+void ThemeMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                   const QWidget* widget) const {
+  if (element != PE_PanelMenu) {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    return;
+  }
+  // The drop-down's own background is the face too, so no seam shows above
+  // an item's text.
+  const QBrush face(face_);
+  qDrawPlainRect(painter, option->rect, face_.darker(160), 1, &face);
+}
 
 void ThemeMenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const {
@@ -39,7 +62,9 @@ QSize ThemeMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* op
     // Every drop-down item has its picture column.
     QStyleOptionMenuItem withPictures(*item);
     withPictures.maxIconWidth = std::max(item->maxIconWidth, 16);
-    return QProxyStyle::sizeFromContents(type, &withPictures, size, widget);
+    QSize itemSize = QProxyStyle::sizeFromContents(type, &withPictures, size, widget);
+    if (item->menuItemType == QStyleOptionMenuItem::Separator) itemSize.setHeight(kSeparatorHeight);
+    return itemSize;
   }
   if (item != nullptr && type == CT_MenuBarItem && HasPicture(*item)) {
     // The bar measures an item with a picture by the picture alone.
@@ -65,7 +90,7 @@ void ThemeMenuStyle::DrawMenuItem(QPainter& p, const QStyleOptionMenuItem& item,
   in.rightToLeft = item.direction == Qt::RightToLeft;
   const auto layout = lumivra::LayoutMenuItem(in);
 
-  const QColor face = item.palette.color(QPalette::Button);
+  const QColor& face = face_;
   const QColor ink(Qt::black);
   const QColor grey(0x80, 0x80, 0x80);
   const QColor accent = menuColor_();

@@ -11,13 +11,21 @@ class QStyleOptionMenuItem;
 // its caption in the theme's menu colour, grey for disabled items, a rounded
 // check box, grey separator lines, captions in Tahoma with underlined
 // accelerators and the shortcut right-aligned. Item sizes are the base
-// style's for a menu with 16 x 16 pictures.
+// style's for a menu with 16 x 16 pictures; a separator is 9 pixels high, so
+// its line falls inside it.
 class ThemeMenuStyle : public QProxyStyle {
   Q_OBJECT
 public:
-  // `menuColor` gives the theme's menu colour at each drawing.
-  explicit ThemeMenuStyle(std::function<QColor()> menuColor);
+  // `menuColor` gives the theme's menu colour at each drawing; `face` is the
+  // colour behind the items.
+  ThemeMenuStyle(std::function<QColor()> menuColor, const QColor& face);
 
+  // Menus and the bar take the face colour as their background.
+  void polish(QWidget* widget) override;
+  using QProxyStyle::polish;
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget) const override;
   QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
@@ -28,6 +36,7 @@ public:
 
 private:
   std::function<QColor()> menuColor_;
+  QColor face_;
 };
 
 // Gives `bar` and every menu below it the style, then redraws the bar.

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 
 #include <map>
@@ -12,6 +13,7 @@
 #include "TepSchemeButton.h"
 #include "TepSchemeForm.h"
 #include "TepSchemePanel.h"
+#include "ThemeMenuStyle.h"
 
 namespace {
 
@@ -50,6 +52,19 @@ public:
       seen[watched].push_back(static_cast<SchemeChangedEvent*>(e)->WParam());
     return false;
   }
+};
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject {
+public:
+  PaintCounter(QWidget* widget, int& count) : count_(count) { widget->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++count_;
+    return false;
+  }
+
+private:
+  int& count_;
 };
 
 }  // namespace
@@ -143,6 +158,11 @@ TEST(SchemeForm, PaintsWallpaperBorderAndRunsItsCaptionButtons) {
   EXPECT_EQ(frame->CaptionButtons()[0].rect, (lumivra::SkinRect{617, 8, 15, 16}));
   EXPECT_EQ(shot.pixel(617 + 7, 8 + 7), qRgb(1, 1, 1));
   EXPECT_EQ(shot.pixel(617, 8), qRgb(9, 9, 9));  // magenta left out: the wallpaper shows
+  // A new bitmap in the store repaints the frame with its owner.
+  int paints = 0;
+  PaintCounter counter(frame, paints);
+  store->SetWallPaper(Solid(64, 64, qRgb(8, 8, 8)));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return paints > 0; }));
   QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(632, 24));
   EXPECT_FALSE(owner.isVisible());
 }
@@ -210,4 +230,40 @@ TEST(SchemeButton, FacesFromTheStoreGlyphKeyedOnItsBottomLeftPixelAndEmbossedWhe
   EXPECT_EQ(shot.pixel(10, 10), pal.color(QPalette::Dark).rgb());
   EXPECT_EQ(shot.pixel(18, 18), pal.color(QPalette::Light).rgb());
   EXPECT_EQ(shot.pixel(6, 6), SliceColor(0));  // the face colour is left out
+}
+
+TEST(ThemeMenuStyle, SelectionInTheMenuColourAndDisabledItemsGreyEvenWhenSelected) {
+  const QColor maroon(128, 0, 0), face(206, 206, 206);
+  ThemeMenuStyle style([&] { return maroon; }, face);
+  auto draw = [&](QStyle::State state) {
+    QStyleOptionMenuItem item;
+    item.rect = QRect(0, 0, 150, 22);
+    item.text = "&Find...\tF3";
+    item.menuItemType = QStyleOptionMenuItem::Normal;
+    item.state = state | QStyle::State_Selected;
+    QImage image(150, 22, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    style.DrawMenuItem(p, item, false);
+    return image;
+  };
+  // The caption's pixels: reddish ones and grey ones.
+  auto inks = [&](const QImage& image) {
+    int red = 0, grey = 0;
+    for (int y = 4; y < 19; ++y)
+      for (int x = 22; x < 147; ++x) {
+        const QColor c = image.pixelColor(x, y);
+        red += c.red() > c.green() + 60;
+        grey += c.red() == c.green() && c.red() < 180;
+      }
+    return std::pair{red, grey};
+  };
+  const QImage enabled = draw(QStyle::State_Enabled);
+  EXPECT_EQ(enabled.pixelColor(80, 2), maroon);  // the outline's top edge
+  EXPECT_EQ(enabled.pixelColor(10, 20), face);   // the picture column
+  EXPECT_GT(inks(enabled).first, 20);
+  const QImage disabled = draw(QStyle::State_None);
+  EXPECT_EQ(disabled.pixelColor(80, 2), maroon);
+  EXPECT_EQ(inks(disabled).first, 0);
+  EXPECT_GT(inks(disabled).second, 20);
 }
