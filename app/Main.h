@@ -22,6 +22,7 @@ class TCommonDlg;
 class TDocHostUIHandler;
 class TSearchDlg;
 class TInformationDlg;
+class TMark;
 class TSplitter;
 class TepScheme;
 class TepSchemeButton;
@@ -93,6 +94,8 @@ public:
   QWebEngineView* WebBrowser = nullptr;
   std::array<QIcon, 3> NavigationImageList;  // maker, book, chapter node
   std::array<QIcon, 13> MenuImage;
+  // The maker's web address at the right end of the menu bar.
+  TMark* Mark = nullptr;
 
   // Menus and their items.
   QMenu* miFile = nullptr;

@@ -15,7 +15,10 @@
 #include "Artwork.h"
 #include "BrowserProfile.h"
 #include "ButtonLayout.h"
+#include "DialogFont.h"
+#include "Mark.h"
 #include "Maker.h"
+#include "QtText.h"
 #include "ReaderPage.h"
 #include "Splitter.h"
 #include "TepScheme.h"
@@ -64,6 +67,13 @@ void TMainForm::CreateComponents() {
   CreateFrame();
   CreateMainPanel();
   CreateMenu();
+
+  Mark = new TMark(this);
+  Mark->SetFont(DialogFont());  // Tahoma, 11 pixels high
+  Mark->SetFontColor(QColor(0xC0, 0xC0, 0xC0));
+  Mark->SetMark(lumivra::kMakerWebAddress);
+  Mark->SetRegistered(false);
+  Mark->ErrorReport = [this](const QString& text) { ShowApplicationError(ToCp1252(text)); };
 
   changeTimer_ = new QTimer(this);
   changeTimer_->setSingleShot(true);

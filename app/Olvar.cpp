@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
+#include <memory>
 
 #include "BrowserProfile.h"
 #include "InformationDialog.h"
@@ -9,30 +10,36 @@
 #include "Maker.h"
 #include "SearchDialog.h"
 #include "SearchPageWindow.h"
+#include "SplashScreenDialog.h"
 
 int main(int argc, char** argv) {
   // The scheme and the fonts must be known before the browser engine starts.
   PrepareBrowserEngine();
 
   QApplication app(argc, argv);
-  QApplication::setApplicationName(lumivra::kApplicationTitle);
+  std::unique_ptr<TMainForm> mainForm;
+  std::unique_ptr<TInformationDlg> informationDlg;
+  std::unique_ptr<TSearchDlg> searchDlg;
+  // The splash screen is up while the forms are created, and until its
+  // timer has fired; it is gone before the main loop starts.
+  RunWithSplashScreen([&] {
+    QApplication::setApplicationName(lumivra::kApplicationTitle);
+    mainForm = std::make_unique<TMainForm>();
+    // The information window lives until the end of the run.
+    informationDlg = std::make_unique<TInformationDlg>();
+    mainForm->InformationDlg = informationDlg.get();
+    // So does the search window, with its history and last results.
+    searchDlg = std::make_unique<TSearchDlg>();
+    mainForm->SearchDlg = searchDlg.get();
+    // View and Report show their pages in the information window.
+    ConnectSearchPages(*searchDlg, *informationDlg, mainForm->Messages());
+  });
 
-  TMainForm mainForm;
-  // The information window lives until the end of the run.
-  TInformationDlg informationDlg;
-  mainForm.InformationDlg = &informationDlg;
-  // So does the search window, with its history and last results.
-  TSearchDlg searchDlg;
-  mainForm.SearchDlg = &searchDlg;
-  // View and Report show their pages in the information window.
-  ConnectSearchPages(searchDlg, informationDlg, mainForm.Messages());
-
-  mainForm.showMaximized();
+  mainForm->showMaximized();
   // Without a window manager nobody maximizes the window: fill the screen.
-  QTimer::singleShot(500, &mainForm, [&mainForm] {
-    const QRect area = mainForm.screen()->availableGeometry();
-    if (mainForm.frameGeometry().width() < area.width() * 9 / 10)
-      mainForm.setGeometry(area);
+  QTimer::singleShot(500, mainForm.get(), [form = mainForm.get()] {
+    const QRect area = form->screen()->availableGeometry();
+    if (form->frameGeometry().width() < area.width() * 9 / 10) form->setGeometry(area);
   });
   return app.exec();
 }

@@ -499,6 +499,18 @@ def corner_ornament(d, cx, cy, r, gold):
     d.ellipse(circle_box(cx, cy, r * 0.35), fill=gold)
 
 
+def tapered_rules(d, cx, y, gap, length, thick, thin, steps, fill):
+    """Two rules running out from `gap` pixels either side of cx, `length`
+    pixels long, their half width tapering from thick + thin to thin."""
+    for side in (-1, 1):
+        for i in range(steps):
+            t = i / steps
+            xa = cx + side * (gap + length * t) * SS
+            xb = cx + side * (gap + length * (t + 1 / steps)) * SS
+            half = (thick * (1 - t) + thin) * SS
+            d.rectangle((min(xa, xb), y - half, max(xa, xb), y + half), fill=fill)
+
+
 def lumivra_image(out):
     w, h = 318, 490
     img = new(w, h)
@@ -557,13 +569,8 @@ def lumivra_image(out):
     d = ImageDraw.Draw(img)
     # ornamental rule: tapering lines and a central star
     y = 384 * SS
+    tapered_rules(d, 159 * SS, y, 14, 90, 1.1, 0.25, 40, gold)
     for side in (-1, 1):
-        for i in range(40):
-            t = i / 40
-            xa = 159 * SS + side * (14 + 90 * t) * SS
-            xb = 159 * SS + side * (14 + 90 * (t + 1 / 40)) * SS
-            half = (1.1 * (1 - t) + 0.25) * SS
-            d.rectangle((min(xa, xb), y - half, max(xa, xb), y + half), fill=gold)
         d.polygon([(159 * SS + side * 108 * SS, y), (159 * SS + side * 104 * SS, y - 2.5 * SS),
                    (159 * SS + side * 100 * SS, y), (159 * SS + side * 104 * SS, y + 2.5 * SS)], fill=gold)
     d.polygon(eight_star(159 * SS, y, 7 * SS, math.pi / 8), fill=gold)
@@ -577,6 +584,44 @@ def lumivra_image(out):
                        "\u0627\u0646\u064f \u0671\u0644\u0652\u0643\u064e\u0631\u0650\u064a\u0645\u064f",
                        arabic, gold, direction="rtl", language="ar")
     on_white(reduce(img, w, h)).save(os.path.join(out, "lumivraimage.jpg"), "JPEG", quality=92,
+                                     optimize=False, subsampling=0)
+
+
+# ---------------------------------------------------------------- splash screen
+
+def splash_title(out):
+    """The splash screen's title artwork, on the white of the splash panel:
+    the rosette of the title picture beside the name. The top-right corner
+    stays white: the maker's logo sits over it."""
+    w, h = 332, 114
+    img = new(w, h, rgba(WHITE))
+    rosette(img, 57 * SS, 57 * SS, 46 * SS)
+    d = ImageDraw.Draw(img)
+    # the name in deep blue, a gold rule and the subtitles below it
+    title = font("amiri", "Amiri-Bold.ttf", 50 * SS)
+    tmask = Image.new("L", img.size, 0)
+    draw_text_centered(ImageDraw.Draw(tmask), 210 * SS, 50 * SS, "Lumivra", title, 255)
+    paint(img, lambda dd: dd.bitmap((0, 0), tmask, fill=255), vgradient(img.size, BLUE, DEEP))
+    d = ImageDraw.Draw(img)
+    y = 78 * SS
+    tapered_rules(d, 210 * SS, y, 9, 70, 0.9, 0.2, 30, rgba(GOLD))
+    d.polygon(eight_star(210 * SS, y, 5 * SS, math.pi / 8), fill=rgba(GOLD))
+    sub = font("amiri", "Amiri-Regular.ttf", 15 * SS)
+    draw_text_centered(d, 210 * SS, 94 * SS, "The Noble Qur\u2019an", sub, rgba(INK))
+    on_white(reduce(img, w, h)).save(os.path.join(out, "splash_title.jpg"), "JPEG", quality=92,
+                                     optimize=False, subsampling=0)
+
+
+def splash_logo(out):
+    """The maker's logo on the splash screen: the mark over the maker's name."""
+    w, h = 75, 58
+    img = new(w, h, rgba(WHITE))
+    maker_mark(img, 37.5 * SS, 21 * SS, 16 * SS)
+    d = ImageDraw.Draw(img)
+    name = font("dejavu", "DejaVuSans-Bold.ttf", 9 * SS)
+    draw_text_centered(d, 37.5 * SS, 47 * SS, "TELVARIN", name, rgba(INK))
+    d.rectangle((14 * SS, 53.5 * SS, 61 * SS, 54.5 * SS), fill=rgba(HEAD))
+    on_white(reduce(img, w, h)).save(os.path.join(out, "splash_logo.jpg"), "JPEG", quality=92,
                                      optimize=False, subsampling=0)
 
 
@@ -1172,6 +1217,8 @@ def main():
     search_picture(out, False)
     search_picture(out, True)
     lumivra_image(out)
+    splash_title(out)
+    splash_logo(out)
     pics = window_artwork(out)
     theme_artwork(out)
     if "--sheet" in sys.argv[2:]:

@@ -1,17 +1,11 @@
 #pragma once
 #include <vector>
 
+#include "LayoutRect.h"
+
 namespace lumivra {
 
 enum class TextureStyle { None, Tile, Center, Stretch };
-
-struct LayoutRect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
-};
 
 // One drawing of the texture: `source` is the part of the texture taken (in
 // texture pixels), `target` where it lands. For Tile and Center the two have

@@ -29,7 +29,9 @@ std::optional<std::string_view> FindPageScript(std::string_view name);
 // ("default_", "sky_", "rose_", "forest_") and role: "wallpaper" (64 × 64),
 // "border" (80 × 10), "smborder" (48 × 5), "buttons" (94 × 31). The tree,
 // toolbar and menu glyphs and the theme bitmaps also come at twice the size,
-// their names ending in "@2x". nullopt for any other name.
+// their names ending in "@2x". As JPEG data: "splash_title" (332 × 114) and
+// "splash_logo" (75 × 58), the splash screen's pictures. nullopt for any
+// other name.
 std::optional<std::string_view> FindArtwork(std::string_view name);
 
 }  // namespace lumivra

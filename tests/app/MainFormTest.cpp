@@ -1,11 +1,13 @@
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTimer>
 
 #include "ChapterCatalogue.h"
 #include "Cp1252.h"
 #include "Maker.h"
+#include "Mark.h"
 #include "ReaderPage.h"
 #include "ReaderTestSupport.h"
 #include "Splitter.h"
@@ -548,4 +550,7 @@ TEST_F(ReaderTest, MenuStartsWithItsHiddenDisabledAndCheckedItems) {
   EXPECT_EQ(form.miChangeDisplayOptions->shortcut(), QKeySequence(Qt::Key_F9));
   EXPECT_FALSE(form.miFind->icon().isNull());
   EXPECT_TRUE(form.miExit->icon().isNull());
+  // The maker's address stands at the bar's right end.
+  EXPECT_EQ(form.menuBar()->cornerWidget(), form.Mark->Surface());
+  EXPECT_EQ(form.Mark->Mark(), lumivra::kMakerWebAddress);
 }
