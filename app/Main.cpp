@@ -11,6 +11,7 @@
 #include "Maker.h"
 #include "MessageBoxes.h"
 #include "QtText.h"
+#include "Wallpaper.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ TMainForm::TMainForm(MessageBoxes* boxes, std::vector<std::string> coreFolders, 
 
 TMainForm::~TMainForm() {
   FormDestroy();
+  SetWallpaperSource({});
   // The tree must not report changes while it is taken apart.
   if (changeTimer_ != nullptr) changeTimer_->stop();
   if (TreeView != nullptr) TreeView->disconnect(this);
@@ -49,6 +51,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::FormCreate() {
   try {
+    SetupMenuDrawing();
     MessageBoxWarnings warnings(*boxes_);
     content_.CheckCoreFiles(warnings);
     docHostHandler_ = std::make_unique<TDocHostUIHandler>();

@@ -26,8 +26,12 @@ class TSearchDlg;
 class TInformationDlg;
 class TMark;
 class TSplitter;
+class TepScheme;
 class TepSchemeButton;
+class TepSchemeForm;
 class TepSchemePanel;
+class TepSchemeStore;
+class ThemeMenuStyle;
 
 // Body content of the pane while a chapter page is being built.
 inline constexpr char kLoadingPlaceholder[] =
@@ -71,6 +75,11 @@ public:
 
   // --- Components --------------------------------------------------------
   QWidget* Client = nullptr;  // the client area below the menu bar
+  // The skin: the bitmaps (starting with the Default theme's), the scheme
+  // every skinned control points at, and the frame below the toolbar.
+  TepSchemeStore* Skin = nullptr;
+  TepScheme* mlScheme = nullptr;
+  TepSchemeForm* mlSchemeForm = nullptr;
   TepSchemePanel* ToolPanel = nullptr;
   QFrame* SepBevel1 = nullptr;
   QFrame* SepBevel2 = nullptr;
@@ -88,7 +97,7 @@ public:
   QTreeWidget* TreeView = nullptr;
   TSplitter* Splitter = nullptr;
   QWebEngineView* WebBrowser = nullptr;
-  std::array<QPixmap, 3> NavigationImageList;  // maker, book, chapter node
+  std::array<QIcon, 3> NavigationImageList;  // maker, book, chapter node
   std::array<QIcon, 13> MenuImage;
   // The maker's web address at the right end of the menu bar.
   TMark* Mark = nullptr;
@@ -147,8 +156,12 @@ public:
   // counts as loading.
   int BrowserReadyState();
 
+  // Copies theme `type`'s bitmaps into Skin (each copy repaints the window)
+  // and takes its menu colour; any type but 0 … 3 changes nothing.
+  void ApplyTheme(int type);
+
   // Settings (Settings.ini): LoadSettings returns false when they could not
-  // be read.
+  // be read; read settings apply their theme.
   bool LoadSettings();
   void SaveSettings();
 
@@ -200,7 +213,10 @@ private:
   void CreateToolbar();
   void CreateMainPanel();
   void CreateMenu();
+  void CreateFrame();
   void FormResize();
+  // The owner drawing of the main menu (MainTheme.cpp).
+  void SetupMenuDrawing();
   // Start-up and shutdown (Main.cpp).
   void FormCreate();
   void FormDestroy();
@@ -224,6 +240,7 @@ private:
   MessageBoxes* boxes_ = nullptr;
   lumivra::ContentStore content_;
   std::unique_ptr<TDocHostUIHandler> docHostHandler_;
+  ThemeMenuStyle* menuStyle_ = nullptr;  // owned by the menu bar
   QTimer* changeTimer_ = nullptr;
   unsigned pageRun_ = 0;  // counts ShowNodePage runs; a nested run supersedes
   int pageRunsActive_ = 0;

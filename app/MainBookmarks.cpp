@@ -39,6 +39,8 @@ bool TMainForm::LoadSettings() {
   ViewOption = read.viewOption;
   ThemeType = read.themeType;
   InitODefaultPage = read.initODefaultPage;
+  // Before the window shows: nothing repaints yet.
+  if (read.usable) ApplyTheme(ThemeType);
   return read.usable;
 }
 

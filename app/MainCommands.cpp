@@ -100,5 +100,3 @@ void TMainForm::miAboutClick() {
   dlg.exec();
 }
 
-void TMainForm::miChangeThemeClick() {}
-

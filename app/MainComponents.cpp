@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -20,8 +21,12 @@
 #include "QtText.h"
 #include "ReaderPage.h"
 #include "Splitter.h"
+#include "TepScheme.h"
 #include "TepSchemeButton.h"
+#include "TepSchemeForm.h"
 #include "TepSchemePanel.h"
+#include "ThemeArtwork.h"
+#include "Wallpaper.h"
 
 namespace {
 
@@ -46,14 +51,20 @@ void TMainForm::CreateComponents() {
   setCentralWidget(Client);
   Client->installEventFilter(this);
 
-  for (int i = 0; i < 3; ++i) {
-    NavigationImageList[i] = ArtworkPixmap("tree" + std::to_string(i));
-  }
-  for (int i = 0; i < 13; ++i) {
-    MenuImage[i] = QIcon(ArtworkPixmap("menu" + std::to_string(i)));
-  }
+  Skin = new TepSchemeStore(Client);
+  Skin->setObjectName("Skin");
+  CopyThemeIntoStore(0, *Skin);
+  mlScheme = new TepScheme(Client);
+  mlScheme->setObjectName("mlScheme");
+  mlScheme->SetSchemeStore(Skin);
+  // Every themed dialog takes the skin's wallpaper before it shows.
+  SetWallpaperSource([this] { return Skin->WallPaper(); });
+
+  for (int i = 0; i < 3; ++i) NavigationImageList[i] = ArtworkIcon("tree" + std::to_string(i));
+  for (int i = 0; i < 13; ++i) MenuImage[i] = ArtworkIcon("menu" + std::to_string(i));
 
   CreateToolbar();
+  CreateFrame();
   CreateMainPanel();
   CreateMenu();
 
@@ -81,11 +92,11 @@ void TMainForm::CreateComponents() {
 }
 
 void TMainForm::CreateToolbar() {
-  ToolPanel = new TepSchemePanel(Client);
+  ToolPanel = new TepSchemePanel(Client);  // finds mlScheme
   ToolPanel->setObjectName("ToolPanel");
   ToolPanel->SetColor(QColor(206, 206, 206));
   ToolPanel->SetBorderWidth(lumivra::kToolPanelBorderWidth);
-  ToolPanel->setGeometry(0, 0, kDesignClientWidth, lumivra::kToolPanelHeight);
+  ToolPanel->setFixedHeight(lumivra::kToolPanelHeight);
 
   QFrame** bevels[] = {&SepBevel1, &SepBevel2, &SepBevel3};
   int i = 0;
@@ -108,6 +119,7 @@ void TMainForm::CreateToolbar() {
   i = 0;
   for (const auto& spec : lumivra::ToolbarButtons()) {
     auto* button = new TepSchemeButton(ToolPanel);
+    button->SetScheme(mlScheme);  // takes the size of the button faces
     button->setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
     const QString hint = QString::fromUtf8(spec.hint.data(), qsizetype(spec.hint.size()));
     button->SetHint(hint);
@@ -118,6 +130,30 @@ void TMainForm::CreateToolbar() {
     connect(button, &TepSchemeButton::clicked, this, handlers[i]);
     *buttons[i++] = button;
   }
+}
+
+// The skinned frame fills the client area below the toolbar; MainPanel sits
+// inside it.
+void TMainForm::CreateFrame() {
+  mlSchemeForm = new TepSchemeForm(Client);
+  mlSchemeForm->setObjectName("mlSchemeForm");
+  mlSchemeForm->SetBorderIcons(lumivra::biSystemMenu | lumivra::biMinimize | lumivra::biMaximize |
+                               lumivra::biHelp);
+  mlSchemeForm->SetSizeable(true);
+  mlSchemeForm->SetShowCaption(false);
+  QFont caption("Arial");
+  caption.setPixelSize(15);
+  caption.setBold(true);
+  mlSchemeForm->SetCaption({caption, palette().color(QPalette::HighlightedText), "Welcome to Lumivra"});
+  QFont second("Arial");
+  second.setPixelSize(14);
+  mlSchemeForm->SetSecondCaption({second, Qt::black, "The Noble Qur'an with its English translation"});
+  mlSchemeForm->SetColor(QColor(206, 206, 206));
+  auto* column = new QVBoxLayout(Client);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(ToolPanel);
+  column->addWidget(mlSchemeForm, 1);
 }
 
 void TMainForm::CreateMainPanel() {
@@ -202,7 +238,8 @@ void TMainForm::CreateMenu() {
   };
 
   miFile = menu("miFile", "&File");
-  // The bar shows captions only.
+  // The menu drawing shows its picture beside its caption.
+  miFile->menuAction()->setIcon(MenuImage[7]);
   miFile->menuAction()->setProperty("pictureIndex", 7);
   miPrintChapter = item(miFile, "miPrintChapter", "&Print Chapter...", QKeySequence("Ctrl+P"), 7);
   N1 = separator(miFile, "N1");
@@ -284,7 +321,7 @@ void TMainForm::FormResize() {
   if (Client == nullptr) return;
   const int w = Client->width();
   const int h = Client->height();
-  if (ToolPanel != nullptr) ToolPanel->setGeometry(0, 0, w, lumivra::kToolPanelHeight);
+  // The toolbar and the frame are placed by the client's layout.
   if (MainPanel != nullptr) {
     MainPanel->setGeometry(kMainPanelLeft, kMainPanelTop, std::max(0, w - 40), std::max(0, h - 90));
   }

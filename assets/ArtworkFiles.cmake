@@ -12,6 +12,18 @@ set(LUMIVRA_WINDOW_ARTWORK
   tool_home tool_back tool_forward tool_search tool_info tool_goto tool_print tool_display tool_help
   menu0 menu1 menu2 menu3 menu4 menu5 menu6 menu7 menu8 menu9 menu10 menu11 menu12
   texture logo magnifier)
+# Tree, toolbar and menu glyphs at twice the size, for screens of device pixel ratio 2.
+foreach(name ${LUMIVRA_WINDOW_ARTWORK})
+  if(name MATCHES "^(tree|tool_|menu)")
+    list(APPEND LUMIVRA_WINDOW_ARTWORK ${name}@2x)
+  endif()
+endforeach()
+# The four themes: each role at its own size and again at twice the size.
+foreach(theme default sky rose forest)
+  foreach(role wallpaper border smborder buttons)
+    list(APPEND LUMIVRA_WINDOW_ARTWORK ${theme}_${role} ${theme}_${role}@2x)
+  endforeach()
+endforeach()
 # Window artwork kept as JPEG: the splash screen's title and maker's logo.
 set(LUMIVRA_WINDOW_JPEGS splash_title splash_logo)
 

@@ -633,11 +633,12 @@ def splash_logo(out):
 # supersampled canvas, `o` the outline width.
 
 class G:
-    def __init__(self, size):
-        self.size = size
-        self.img = new(size, size)
-        self.u = size * SS / 24
-        self.o = SS if size <= 16 else int(1.25 * SS)
+    def __init__(self, size, scale=1):
+        """A glyph of size x size pixels, drawn `scale` times larger."""
+        self.size = size * scale
+        self.img = new(self.size, self.size)
+        self.u = self.size * SS / 24
+        self.o = (SS if size <= 16 else int(1.25 * SS)) * scale
 
     def p(self, x, y):
         return (x * self.u, y * self.u)
@@ -851,44 +852,253 @@ MENU = [
 TREE = [maker_glyph, book, chapter_glyph]
 
 
-def glyph(fn, size):
-    g = G(size)
+def glyph(fn, size, scale=1):
+    g = G(size, scale)
     fn(g)
     return g.result()
 
 
-def texture():
-    """The Default theme's dialog wallpaper: light grey-blue linen with a faint
-    star lattice, seamless when tiled."""
-    n = 64
-    rnd = random.Random(1207)
-    noise = Image.new("L", (n, n))
-    noise.putdata([rnd.randint(0, 255) for _ in range(n * n)])
+# ---------------------------------------------------------------- themes
+# Four colour themes, each a wallpaper (64 x 64), a frame border (80 x 10:
+# eight 10 x 10 tiles), a panel border (48 x 5: eight 6 x 5 tiles) and a
+# strip of three 31 x 31 button faces (94 x 31), all drawn once more at twice
+# the size with the same layout ("@2x").
+
+THEMES = {
+    "default": dict(
+        base=(0xE3, 0xEA, 0xF0), motif="stars", line=(0x95, 0xAE, 0xC2), seed=1207,
+        dark=(0x3E, 0x5A, 0x72), mid=(0x8A, 0xA3, 0xB8), light=(0xF4, 0xF8, 0xFB),
+        face=((0xC4, 0xD5, 0xE2), (0x9D, 0xB6, 0xCA)), accent=GOLD, accent_dark=GOLD_DARK,
+        button=((0xFB, 0xFD, 0xFE), (0xD2, 0xDE, 0xE8)), hot=((0xFF, 0xFD, 0xF4), (0xF2, 0xE2, 0xB8))),
+    "sky": dict(
+        base=(0xDD, 0xEF, 0xEF), motif="circles", line=(0x5C, 0xA8, 0xA8), seed=2311,
+        dark=(0x1F, 0x5C, 0x60), mid=(0x5F, 0xA3, 0xA6), light=(0xF0, 0xFB, 0xFB),
+        face=((0xA6, 0xD8, 0xD8), (0x76, 0xBA, 0xBC)), accent=(0xF4, 0xFC, 0xFF), accent_dark=(0x2E, 0x7E, 0x84),
+        button=((0xFA, 0xFE, 0xFE), (0xCB, 0xE8, 0xE8)), hot=((0xF6, 0xFF, 0xFF), (0xBE, 0xEC, 0xF2))),
+    "rose": dict(
+        base=(0xF3, 0xE5, 0xE7), motif="flowers", line=(0xB8, 0x74, 0x82), seed=3527,
+        dark=(0x5E, 0x1F, 0x2C), mid=(0xB0, 0x6A, 0x78), light=(0xFC, 0xF0, 0xF2),
+        face=((0xDC, 0xA8, 0xB2), (0xC0, 0x80, 0x8E)), accent=GOLD, accent_dark=GOLD_DARK,
+        button=((0xFE, 0xFA, 0xFB), (0xEC, 0xD3, 0xD8)), hot=((0xFF, 0xFB, 0xF4), (0xF4, 0xDC, 0xC0))),
+    "forest": dict(
+        base=(0xE2, 0xEB, 0xDC), motif="trellis", line=(0x74, 0x98, 0x66), seed=4451,
+        dark=(0x26, 0x45, 0x22), mid=(0x6E, 0x93, 0x62), light=(0xF1, 0xF7, 0xEB),
+        face=((0xAE, 0xC8, 0xA0), (0x86, 0xA9, 0x78)), accent=(0xD2, 0xAE, 0x62), accent_dark=(0x86, 0x66, 0x2A),
+        button=((0xFA, 0xFD, 0xF7), (0xD4, 0xE2, 0xCC)), hot=((0xFD, 0xFC, 0xF0), (0xE6, 0xE4, 0xB8))),
+}
+
+
+def wrap_soft(noise, n, scale, radius):
+    """Noise blurred (and enlarged) on a 3 x 3 tiling, so the tile wraps."""
     big = Image.new("L", (3 * n, 3 * n))
     for i in range(3):
         for j in range(3):
             big.paste(noise, (i * n, j * n))
-    soft = big.filter(ImageFilter.GaussianBlur(0.8)).crop((n, n, 2 * n, 2 * n))
-    base = (0xE3, 0xEA, 0xF0)
-    img = Image.new("RGB", (n, n))
+    if scale != 1:
+        big = big.resize((3 * n * scale, 3 * n * scale), Image.Resampling.BICUBIC)
+    m = n * scale
+    return big.filter(ImageFilter.GaussianBlur(radius * scale)).crop((m, m, 2 * m, 2 * m))
+
+
+def motif(d, kind, cx, cy, k, line, width):
+    """One cell of a theme's lattice around (cx, cy); k is pixels x SS x scale."""
+    faint = line + (60,)
+    white = (0xFF, 0xFF, 0xFF, 70)
+    if kind == "stars":
+        d.polygon(eight_star(cx, cy, 9 * k, math.pi / 8), outline=faint, width=width)
+        d.polygon(eight_star(cx + 16 * k, cy + 16 * k, 3 * k, math.pi / 8), fill=white)
+    elif kind == "circles":
+        d.ellipse(circle_box(cx, cy, 11 * k), outline=line + (52,), width=width)
+        d.ellipse(circle_box(cx, cy, 2.2 * k), fill=white)
+        d.ellipse(circle_box(cx + 16 * k, cy + 16 * k, 3 * k), outline=(0xFF, 0xFF, 0xFF, 90), width=width)
+    elif kind == "flowers":
+        for a in range(8):
+            ang = a * math.pi / 4
+            px, py = cx + 5.2 * k * math.cos(ang), cy + 5.2 * k * math.sin(ang)
+            d.polygon(ellipse_points(px, py, 3.6 * k, 1.7 * k, ang, 24), outline=line + (58,), width=width)
+        d.ellipse(circle_box(cx, cy, 1.8 * k), fill=line + (60,))
+        d.ellipse(circle_box(cx + 16 * k, cy + 16 * k, 2.2 * k), fill=white)
+    elif kind == "trellis":
+        d.polygon([(cx, cy - 16 * k), (cx + 16 * k, cy), (cx, cy + 16 * k), (cx - 16 * k, cy)],
+                  outline=line + (48,), width=width)
+        for a in range(4):
+            ang = math.pi / 4 + a * math.pi / 2
+            px, py = cx + 3.6 * k * math.cos(ang), cy + 3.6 * k * math.sin(ang)
+            d.polygon(ellipse_points(px, py, 3.0 * k, 1.3 * k, ang, 24), fill=line + (50,))
+        d.ellipse(circle_box(cx + 16 * k, cy + 16 * k, 2 * k), fill=white)
+
+
+def wallpaper(theme, scale=1):
+    """A theme's wallpaper: linen of the theme's colour with a faint lattice,
+    seamless when tiled."""
+    t = THEMES[theme]
+    n = 64
+    rnd = random.Random(t["seed"])
+    noise = Image.new("L", (n, n))
+    noise.putdata([rnd.randint(0, 255) for _ in range(n * n)])
+    soft = wrap_soft(noise, n, scale, 0.8)
+    m = n * scale
+    img = Image.new("RGB", (m, m))
     px = []
     for v in soft.getdata():
         k = (v - 128) / 128 * 3.2
-        px.append(tuple(max(0, min(255, int(round(c + k)))) for c in base))
+        px.append(tuple(max(0, min(255, int(round(c + k)))) for c in t["base"]))
     img.putdata(px)
-    # faint lattice, drawn on a 3x3 tiling so it wraps at the edges
-    lat = Image.new("RGBA", (3 * n * SS, 3 * n * SS), (0, 0, 0, 0))
+    # the lattice, drawn on a 3 x 3 tiling so it wraps at the edges
+    lat = Image.new("RGBA", (3 * m * SS, 3 * m * SS), (0, 0, 0, 0))
     d = ImageDraw.Draw(lat)
+    k = SS * scale
     for cx in range(0, 3 * n + 1, 32):
         for cy in range(0, 3 * n + 1, 32):
-            d.polygon(eight_star(cx * SS, cy * SS, 9 * SS, math.pi / 8), outline=(0x95, 0xAE, 0xC2, 60),
-                      width=SS)
-            d.polygon(eight_star((cx + 16) * SS, (cy + 16) * SS, 3 * SS, math.pi / 8),
-                      fill=(0xFF, 0xFF, 0xFF, 70))
-    lat = reduce(lat, 3 * n, 3 * n).crop((n, n, 2 * n, 2 * n))
+            motif(d, t["motif"], cx * k, cy * k, k, t["line"], k)
+    lat = reduce(lat, 3 * m, 3 * m).crop((m, m, 2 * m, 2 * m))
     out = img.convert("RGBA")
     out.alpha_composite(lat)
     return out.convert("RGB")
+
+
+def texture():
+    """The dialogs' built-in wallpaper: the Default theme's."""
+    return wallpaper("default")
+
+
+def frame_rings(t):
+    """The frame border's ten rings from the outside in, one pixel deep each
+    (at scale 1), as (top-left colour, bottom-right colour): an outline, a
+    raised bevel, the face with an accent line, a sunken bevel, an inner line
+    and a soft step down to the wallpaper."""
+    f0, f1 = t["face"]
+    shade = lambda c: mix(c, t["dark"], 0.18)
+    faces = [mix(f0, f1, i / 3) for i in range(4)]
+    return ([(t["dark"], t["dark"]), (t["light"], t["mid"])]
+            + [(c, shade(c)) for c in faces[:2]] + [(t["accent"], t["accent"])]
+            + [(c, shade(c)) for c in faces[2:]]
+            + [(t["mid"], t["light"]), (t["dark"], t["dark"]),
+               (mix(t["base"], t["dark"], 0.12), mix(t["base"], WHITE, 0.3))])
+
+
+def border_sheet(t, tile_w, tile_h, rings, widths, scale, studs=0.0):
+    """A 3 x 3 cell picture of a bevelled frame whose rings add up to exactly
+    a tile: the middle cells are constant along their edge (so they tile), and
+    the corner cells join them. `widths` gives each ring's (side, top) depth."""
+    W, H = 3 * tile_w, 3 * tile_h
+    k = SS * scale
+    img = Image.new("RGBA", (W * k, H * k), rgba(t["base"]))
+    d = ImageDraw.Draw(img)
+    ax = ay = 0
+    for (tl, br), (tx, ty) in zip(rings, widths):
+        bx, by = ax + tx, ay + ty
+        o = [(ax * k, ay * k), ((W - ax) * k, ay * k), ((W - ax) * k, (H - ay) * k), (ax * k, (H - ay) * k)]
+        i = [(bx * k, by * k), ((W - bx) * k, by * k), ((W - bx) * k, (H - by) * k), (bx * k, (H - by) * k)]
+        d.polygon([o[0], o[1], i[1], i[0]], fill=rgba(tl))  # top
+        d.polygon([o[0], i[0], i[3], o[3]], fill=rgba(tl))  # left
+        d.polygon([o[3], i[3], i[2], o[2]], fill=rgba(br))  # bottom
+        d.polygon([o[1], o[2], i[2], i[1]], fill=rgba(br))  # right
+        ax, ay = bx, by
+    if studs:
+        # a small jewel where the accent lines meet in each corner
+        r = studs * k
+        c = 4.5  # the middle of the accent ring
+        for cx, cy in ((c, c), (W - c, c), (c, H - c), (W - c, H - c)):
+            cx, cy = cx * k, cy * k
+            d.polygon([(cx, cy - r - k), (cx + r + k, cy), (cx, cy + r + k), (cx - r - k, cy)],
+                      fill=rgba(t["accent_dark"]))
+            d.polygon([(cx, cy - r), (cx + r, cy), (cx, cy + r), (cx - r, cy)], fill=rgba(t["accent"]))
+            d.ellipse(circle_box(cx - r * 0.25, cy - r * 0.25, r * 0.3), fill=(255, 255, 255, 150))
+    return reduce(img, W * scale, H * scale).convert("RGB")
+
+
+# Cells (column, row) of the 3 x 3 sheet in the slice order of each bitmap.
+BORDER_ORDER = [(0, 2), (1, 2), (2, 2), (2, 1), (0, 1), (0, 0), (1, 0), (2, 0)]
+SMBORDER_ORDER = [(0, 2), (1, 2), (2, 2), (0, 0), (1, 0), (2, 0), (0, 1), (2, 1)]
+
+
+def cut_tiles(sheet, tile_w, tile_h, order, scale):
+    tw, th = tile_w * scale, tile_h * scale
+    out = Image.new("RGB", (8 * tw, th))
+    for slot, (c, r) in enumerate(order):
+        out.paste(sheet.crop((c * tw, r * th, (c + 1) * tw, (r + 1) * th)), (slot * tw, 0))
+    return out
+
+
+def border(theme, scale=1):
+    t = THEMES[theme]
+    sheet = border_sheet(t, 10, 10, frame_rings(t), [(1, 1)] * 10, scale, studs=2.2)
+    return cut_tiles(sheet, 10, 10, BORDER_ORDER, scale)
+
+
+def smborder(theme, scale=1):
+    """Five rings deep at top and bottom, six at the sides (the face ring is
+    two pixels wide there)."""
+    t = THEMES[theme]
+    f0, f1 = t["face"]
+    rings = [(t["dark"], t["dark"]), (t["light"], t["mid"]), (mix(f0, f1, 0.5), mix(f0, f1, 0.8)),
+             (t["mid"], t["light"]), (mix(t["base"], t["dark"], 0.25), mix(t["base"], WHITE, 0.4))]
+    sheet = border_sheet(t, 6, 5, rings, [(1, 1), (1, 1), (2, 1), (1, 1), (1, 1)], scale)
+    return cut_tiles(sheet, 6, 5, SMBORDER_ORDER, scale)
+
+
+def button_face(t, kind, scale):
+    """One 31 x 31 face: raised (0), highlighted (1) or pressed (2), on the
+    wallpaper's colour so its rounded corners blend with the panel."""
+    n = 31
+    k = SS * scale
+    img = Image.new("RGBA", (n * k, n * k), rgba(t["base"]))
+
+    def rr(inset, fill, right=None, radius=4.0):
+        right = inset if right is None else right
+        box = (inset * k, inset * k, (n - right) * k, (n - right) * k)
+        if isinstance(fill, tuple) and len(fill) == 2 and isinstance(fill[0], tuple):
+            grad = vgradient(img.size, fill[0], fill[1])
+            paint(img, lambda d: d.rounded_rectangle(box, max(0.0, radius - inset) * k, fill=255), grad)
+        else:
+            paint(img, lambda d: d.rounded_rectangle(box, max(0.0, radius - inset) * k, fill=255), fill)
+
+    if kind == 0:
+        rr(0, mix(t["mid"], t["dark"], 0.35))
+        rr(1, mix(t["button"][1], t["mid"], 0.55))
+        rr(1, WHITE, right=2)
+        rr(2, t["button"])
+        paint(img, lambda d: d.rounded_rectangle((2 * k, 2 * k, (n - 2) * k, 14 * k), 2 * k, fill=255),
+              (255, 255, 255, 70))
+    elif kind == 1:
+        rr(0, t["accent_dark"])
+        rr(1, mix(t["hot"][1], t["accent_dark"], 0.35))
+        rr(1, WHITE, right=2)
+        rr(2, mix(t["accent"], WHITE, 0.45))
+        rr(3, t["hot"])
+        paint(img, lambda d: d.rounded_rectangle((3 * k, 3 * k, (n - 3) * k, 14 * k), 1.5 * k, fill=255),
+              (255, 255, 255, 90))
+    else:
+        rr(0, mix(t["dark"], t["mid"], 0.25))
+        rr(1, mix(t["button"][1], WHITE, 0.5))
+        rr(1, mix(t["mid"], t["dark"], 0.2), right=2)
+        lo, hi = t["button"]
+        rr(2, (mix(hi, t["mid"], 0.45), mix(hi, lo, 0.4)))
+        paint(img, lambda d: d.rectangle((2 * k, 2 * k, (n - 2) * k, 3.5 * k), fill=255), (0, 0, 0, 28))
+    return reduce(img, n * scale, n * scale).convert("RGB")
+
+
+def buttons(theme, scale=1):
+    t = THEMES[theme]
+    out = Image.new("RGB", (94 * scale, 31 * scale), t["base"])
+    for kind in range(3):
+        out.paste(button_face(t, kind, scale), (31 * kind * scale, 0))
+    return out
+
+
+THEME_ROLES = {"wallpaper": wallpaper, "border": border, "smborder": smborder, "buttons": buttons}
+
+
+def theme_artwork(out):
+    for theme in THEMES:
+        for role, draw in THEME_ROLES.items():
+            for scale, suffix in ((1, ""), (2, "@2x")):
+                img = draw(theme, scale)
+                if theme == "default" and role == "border":
+                    # the Default frame border is a palette picture
+                    img = img.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+                save_png(img, os.path.join(out, "%s_%s%s.png" % (theme, role, suffix)))
 
 
 def about_logo():
@@ -1141,6 +1351,12 @@ def window_artwork(out):
     pics["magnifier"] = small_magnifier()
     for name, img in pics.items():
         save_png(img, os.path.join(out, name + ".png"))
+    # the tree, toolbar and menu glyphs once more at twice the size, for dense screens
+    twice = {"tree%d" % i: (fn, 16) for i, fn in enumerate(TREE)}
+    twice.update({name: (fn, 24) for name, fn in TOOLS.items()})
+    twice.update({"menu%d" % i: (fn, 16) for i, fn in enumerate(MENU)})
+    for name, (fn, size) in twice.items():
+        save_png(glyph(fn, size, 2), os.path.join(out, name + "@2x.png"))
     return pics
 
 
@@ -1218,6 +1434,7 @@ def main():
     splash_title(out)
     splash_logo(out)
     pics = window_artwork(out)
+    theme_artwork(out)
     if "--sheet" in sys.argv[2:]:
         contact_sheet(out, pics)
     return 0

@@ -4,9 +4,9 @@
 
 namespace {
 
-QImage& ThemeWallpaper() {
-  static QImage image;
-  return image;
+std::function<QImage()>& Source() {
+  static std::function<QImage()> source;
+  return source;
 }
 
 }  // namespace
@@ -22,8 +22,8 @@ QImage BuiltInTexture() {
 }
 
 QImage CurrentWallpaper() {
-  const QImage& theme = ThemeWallpaper();
+  const QImage theme = Source() ? Source()() : QImage();
   return theme.isNull() ? BuiltInTexture() : theme;
 }
 
-void SetCurrentWallpaper(const QImage& wallpaper) { ThemeWallpaper() = wallpaper.copy(); }
+void SetWallpaperSource(std::function<QImage()> source) { Source() = std::move(source); }

@@ -1,12 +1,15 @@
 #pragma once
 #include <QImage>
+#include <functional>
 
 // The dialogs' built-in 64 x 64 texture (the Default theme's wallpaper).
 QImage BuiltInTexture();
 
-// The wallpaper the dialogs' background panels get before each showing: the
-// one last set, else the built-in texture.
+// The wallpaper the dialogs' background panels get before each showing: what
+// the wallpaper source gives (the main window's skin store), else the
+// built-in texture.
 QImage CurrentWallpaper();
 
-// Replaces the current wallpaper; a null image returns to the built-in one.
-void SetCurrentWallpaper(const QImage& wallpaper);
+// Where CurrentWallpaper takes the wallpaper from; an empty function returns
+// to the built-in texture.
+void SetWallpaperSource(std::function<QImage()> source);

@@ -1,12 +1,25 @@
 #include "Artwork.h"
 
+#include <string>
+
 #include "PageResources.h"
 
-QPixmap ArtworkPixmap(std::string_view name) {
-  QPixmap pixmap;
+QImage ArtworkImage(std::string_view name) {
+  QImage image;
   if (const auto bytes = lumivra::FindArtwork(name)) {
-    pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes->data()),
-                        static_cast<uint>(bytes->size()), "PNG");
+    image.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()), "PNG");
   }
-  return pixmap;
+  return image;
+}
+
+QPixmap ArtworkPixmap(std::string_view name) { return QPixmap::fromImage(ArtworkImage(name)); }
+
+QIcon ArtworkIcon(std::string_view name) {
+  QIcon icon(ArtworkPixmap(name));
+  QPixmap twin = ArtworkPixmap(std::string(name) + "@2x");
+  if (!twin.isNull()) {
+    twin.setDevicePixelRatio(2);
+    icon.addPixmap(twin);
+  }
+  return icon;
 }

@@ -30,43 +30,4 @@ inline constexpr int kToolPanelBorderWidth = 6;
 const std::array<ToolButtonSpec, 9>& ToolbarButtons();
 const std::array<ToolSeparatorSpec, 3>& ToolbarSeparators();
 
-// Up, disabled, down (being pressed), exclusive (stuck down in a group).
-enum class ButtonState : int { Up = 0, Disabled = 1, Down = 2, Exclusive = 3 };
-
-// The face a button shows; the skin engine draws these from the frames of
-// its button bitmap.
-enum class ButtonFace : int { Raised = 0, Hot = 1, Pressed = 2 };
-
-// Where a glyph of the given size goes in a button of the given size, and
-// which face to draw.
-struct ButtonPaintPlan {
-  ButtonFace face;
-  int glyphX;
-  int glyphY;
-};
-ButtonPaintPlan PlanButtonPaint(ButtonState state, bool hot, int width, int height,
-                                int glyphWidth, int glyphHeight);
-
-// The press / drag / release logic of a plain (ungrouped) push button.
-class PushButtonTracker {
-public:
-  // Left press; returns true when the face changes.
-  bool Press(bool enabled);
-  // Mouse move to (x, y); returns true when the face changes.
-  bool Move(int x, int y, int width, int height);
-  // Release at (x, y); returns true when this release is a click.
-  bool Release(int x, int y, int width, int height);
-
-  ButtonState State() const { return state_; }
-  bool Dragging() const { return dragging_; }
-
-  // Inside for the mouse logic: the bottom edge row counts, the right edge
-  // column does not.
-  static bool Inside(int x, int y, int width, int height);
-
-private:
-  ButtonState state_ = ButtonState::Up;
-  bool dragging_ = false;
-};
-
 }  // namespace lumivra

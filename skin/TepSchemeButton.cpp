@@ -1,108 +1,211 @@
 #include "TepSchemeButton.h"
 
-#include <QLinearGradient>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcutEvent>
+#include <qdrawutil.h>
+
+#include <memory>
 
 #include "Artwork.h"
+#include "SkinPainter.h"
+#include "TepScheme.h"
 
-using lumivra::ButtonFace;
 using lumivra::ButtonState;
+using lumivra::FallbackEdge;
+
+namespace {
+
+int liveButtons = 0;
+std::unique_ptr<QImage> sharedPattern;
+
+}  // namespace
+
+const QImage* TepSchemeButton::Pattern() {
+  if (liveButtons == 0) return nullptr;
+  if (!sharedPattern) {
+    const QPalette palette = QApplication::palette();
+    sharedPattern = std::make_unique<QImage>(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x)
+        sharedPattern->setPixel(x, y, ((x + y) % 2 == 0 ? palette.color(QPalette::Light)
+                                                        : palette.color(QPalette::Button)).rgb());
+  }
+  return sharedPattern.get();
+}
 
 TepSchemeButton::TepSchemeButton(QWidget* parent) : QWidget(parent) {
-  setFixedSize(lumivra::kToolButtonSize, lumivra::kToolButtonSize);
-  setAttribute(Qt::WA_OpaquePaintEvent, false);
-  setAttribute(Qt::WA_Hover, true);
+  ++liveButtons;
+  resize(25, 25);
   setFocusPolicy(Qt::NoFocus);
+  SetScheme(FindFormScheme(parent));
 }
 
-void TepSchemeButton::SetGlyphArtwork(std::string_view name) {
-  SetGlyph(ArtworkPixmap(name));
+TepSchemeButton::~TepSchemeButton() {
+  if (--liveButtons == 0) sharedPattern.reset();
 }
 
-void TepSchemeButton::SetGlyph(const QPixmap& glyph) {
-  glyph_ = glyph;
+void TepSchemeButton::SetScheme(TepScheme* scheme) {
+  LinkScheme(scheme_, scheme, this);
+  FitToFaces();
   update();
 }
 
-void TepSchemeButton::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing, true);
-  const ButtonState state = isEnabled() ? tracker_.State() : ButtonState::Disabled;
-  const auto plan = lumivra::PlanButtonPaint(state, hot_, width(), height(),
-                                             glyph_.width(), glyph_.height());
-  const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-  QLinearGradient fill(0, 0, 0, height());
-  QColor rim;
-  switch (plan.face) {
-    case ButtonFace::Raised:
-      fill.setColorAt(0, QColor(246, 246, 246));
-      fill.setColorAt(1, QColor(214, 214, 214));
-      rim = QColor(150, 150, 150);
-      break;
-    case ButtonFace::Hot:
-      fill.setColorAt(0, QColor(255, 255, 255));
-      fill.setColorAt(1, QColor(222, 232, 240));
-      rim = QColor(120, 146, 170);
-      break;
-    case ButtonFace::Pressed:
-      fill.setColorAt(0, QColor(186, 190, 196));
-      fill.setColorAt(1, QColor(214, 216, 220));
-      rim = QColor(110, 116, 124);
-      break;
+void TepSchemeButton::FitToFaces() {
+  const TepSchemeStore* store = StoreOf(scheme_);
+  if (store == nullptr || store->SpeedButton().width() <= 0) return;
+  const int side = store->SpeedButton().height();
+  resize(side, side);
+}
+
+void TepSchemeButton::Apply(unsigned effects) {
+  if ((effects & lumivra::kNotifyGroup) && GroupIndex() != 0 && parentWidget() != nullptr) {
+    for (QObject* child : parentWidget()->children()) {
+      auto* other = qobject_cast<TepSchemeButton*>(child);
+      if (other != nullptr && other != this) other->ButtonPressed(GroupIndex(), this);
+    }
   }
-  p.setPen(rim);
-  p.setBrush(fill);
-  p.drawRoundedRect(face, 3, 3);
-  // Inner light and dark lines make the face read as raised or sunken.
-  const bool sunken = plan.face == ButtonFace::Pressed;
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QColor(255, 255, 255, sunken ? 60 : 200));
-  p.drawLine(QPointF(3, 1.5), QPointF(width() - 3, 1.5));
-  p.setPen(QColor(0, 0, 0, sunken ? 50 : 25));
-  p.drawLine(QPointF(3, height() - 1.5), QPointF(width() - 3, height() - 1.5));
-  p.setRenderHint(QPainter::Antialiasing, false);
-  if (!glyph_.isNull()) {
-    if (state == ButtonState::Disabled) p.setOpacity(0.4);
-    p.drawPixmap(plan.glyphX, plan.glyphY, glyph_);
+  if (effects & lumivra::kRepaintNow) {
+    repaint();
+  } else if (effects & lumivra::kRepaint) {
+    update();
   }
 }
 
+void TepSchemeButton::ButtonPressed(int groupIndex, TepSchemeButton* sender) {
+  Apply(machine_.GroupPressed(groupIndex, sender->Down(), sender->AllowAllUp()));
+}
+
+void TepSchemeButton::SetAllowAllUp(bool allow) { Apply(machine_.SetAllowAllUp(allow)); }
+void TepSchemeButton::SetGroupIndex(int index) { Apply(machine_.SetGroupIndex(index)); }
+void TepSchemeButton::SetDown(bool down) { Apply(machine_.SetDown(down)); }
+
+void TepSchemeButton::SetFlat(bool flat) {
+  Apply(machine_.SetFlat(flat));
+}
+
+void TepSchemeButton::SetCaption(const QString& caption) {
+  caption_ = caption;
+  if (shortcutId_ != 0) releaseShortcut(shortcutId_);
+  const QKeySequence accelerator = QKeySequence::mnemonic(caption);
+  shortcutId_ = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
+  update();
+}
+
+void TepSchemeButton::SetGlyph(const QImage& strip, const QImage& twin) {
+  glyph_.SetGlyph(strip, twin);
+  update();
+}
+
+void TepSchemeButton::SetGlyphArtwork(std::string_view name) {
+  SetGlyph(ArtworkImage(name), ArtworkImage(std::string(name) + "@2x"));
+}
+
+void TepSchemeButton::SetNumGlyphs(int value) {
+  if (glyph_.SetNumGlyphs(value)) update();
+}
+
+void TepSchemeButton::SetLayout(lumivra::TButtonLayout layout) {
+  if (layout == layout_) return;
+  layout_ = layout;
+  update();
+}
+
+void TepSchemeButton::SetMargin(int margin) {
+  if (margin == margin_ || margin < -1) return;
+  margin_ = margin;
+  update();
+}
+
+void TepSchemeButton::SetSpacing(int spacing) {
+  if (spacing == spacing_) return;
+  spacing_ = spacing;
+  update();
+}
+
+void TepSchemeButton::Click() { emit clicked(); }
+
+void TepSchemeButton::UpdateHotFromCursor() {
+  const bool under = QApplication::widgetAt(QCursor::pos()) == this;
+  Apply(machine_.UpdateHot(isEnabled(), under));
+}
+
+bool TepSchemeButton::event(QEvent* event) {
+  if (event->type() == SchemeChangedEvent::kType) {
+    FitToFaces();
+  } else if (event->type() == QEvent::Shortcut) {
+    auto* shortcut = static_cast<QShortcutEvent*>(event);
+    if (shortcut->shortcutId() == shortcutId_ && isEnabled()) {
+      Click();
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+void TepSchemeButton::paintEvent(QPaintEvent* event) {
+  machine_.FixState(isEnabled());
+  QPainter p(this);
+  p.setFont(font());
+  const TepSchemeStore* store = StoreOf(scheme_);
+  const int faceSize = store != nullptr ? store->SpeedButton().height() : 0;
+  const auto plan = lumivra::PlanButtonFace(State(), Hot(), Flat(), store != nullptr, width(), height(), faceSize);
+  if (store != nullptr) {
+    PaintSkinSteps(p, *store, plan.steps, QColor(), event->rect());
+  } else {
+    switch (plan.edge) {
+      case FallbackEdge::None: break;
+      case FallbackEdge::SunkenOuter: qDrawShadePanel(&p, rect(), palette(), true, 1); break;
+      case FallbackEdge::RaisedInner: qDrawShadePanel(&p, rect(), palette(), false, 1); break;
+      case FallbackEdge::PushButton:
+      case FallbackEdge::PushButtonPushed:
+        qDrawWinButton(&p, rect(), palette(), plan.edge == FallbackEdge::PushButtonPushed, &palette().button());
+        break;
+    }
+  }
+  if (plan.pattern) p.fillRect(ToQRect(plan.paint), QBrush(*Pattern()));
+  glyph_.Draw(p, plan.paint, caption_, font(), layout_, margin_, spacing_, State(), palette());
+}
+
 void TepSchemeButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  if (tracker_.Press(isEnabled())) repaint();
+  if (event->button() == Qt::LeftButton) Apply(machine_.Press(isEnabled()));
 }
 
 void TepSchemeButton::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
-  if (tracker_.Move(pos.x(), pos.y(), width(), height())) repaint();
+  Apply(machine_.Move(pos.x(), pos.y(), width(), height()));
 }
 
 void TepSchemeButton::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint pos = event->position().toPoint();
-  const bool click = tracker_.Release(pos.x(), pos.y(), width(), height());
-  hot_ = rect().contains(pos) && isEnabled();
-  repaint();
-  if (click) emit clicked();
+  const unsigned effects = machine_.Release(pos.x(), pos.y(), width(), height());
+  Apply(effects);
+  QPointer<TepSchemeButton> alive(this);
+  if (effects & lumivra::kClick) Click();
+  if (alive) UpdateHotFromCursor();
 }
 
-void TepSchemeButton::enterEvent(QEnterEvent*) {
-  if (!isEnabled()) return;
-  hot_ = true;
-  repaint();
+void TepSchemeButton::mouseDoubleClickEvent(QMouseEvent* event) {
+  QWidget::mouseDoubleClickEvent(event);
+  if (Down()) emit doubleClicked();
 }
 
-void TepSchemeButton::leaveEvent(QEvent*) {
-  if (tracker_.Dragging()) return;
-  hot_ = false;
-  update();
-}
+void TepSchemeButton::enterEvent(QEnterEvent*) { Apply(machine_.Enter(isEnabled())); }
+
+void TepSchemeButton::leaveEvent(QEvent*) { Apply(machine_.Leave(isEnabled())); }
 
 void TepSchemeButton::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::EnabledChange) {
-    if (!isEnabled()) hot_ = false;
-    repaint();
+  switch (event->type()) {
+    case QEvent::EnabledChange:
+      machine_.FixState(isEnabled());
+      UpdateHotFromCursor();
+      repaint();
+      break;
+    case QEvent::PaletteChange: glyph_.ClearCache(); update(); break;
+    case QEvent::FontChange: update(); break;
+    default: break;
   }
   QWidget::changeEvent(event);
 }

@@ -1,14 +1,31 @@
 #include "TepSchemePanel.h"
 
+#include <QPaintEvent>
 #include <QPainter>
+#include <qdrawutil.h>
+
+#include "SkinPainter.h"
+#include "TepScheme.h"
 
 TepSchemePanel::TepSchemePanel(QWidget* parent) : QWidget(parent) {
   resize(100, 50);
   setAttribute(Qt::WA_OpaquePaintEvent, true);
+  SetScheme(FindFormScheme(parent));
+}
+
+void TepSchemePanel::SetScheme(TepScheme* scheme) {
+  LinkScheme(scheme_, scheme, this);
+  if (const auto color = SchemeColor(StoreOf(scheme))) color_ = *color;
+  update();
 }
 
 void TepSchemePanel::SetColor(const QColor& color) {
   color_ = color;
+  update();
+}
+
+void TepSchemePanel::SetWallpaper(const QImage& wallpaper) {
+  wallpaper_ = wallpaper.copy();
   update();
 }
 
@@ -17,32 +34,27 @@ void TepSchemePanel::SetBorderWidth(int width) {
   update();
 }
 
-void TepSchemePanel::paintEvent(QPaintEvent*) {
+void TepSchemePanel::SetCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
+bool TepSchemePanel::event(QEvent* event) {
+  if (event->type() == SchemeChangedEvent::kType) update();
+  return QWidget::event(event);
+}
+
+void TepSchemePanel::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  const int w = width();
-  const int h = height();
-  p.fillRect(rect(), color_);
-  if (borderWidth_ <= 0) return;
-  // Outer raised bevel, a band of the face colour, then a fine inner groove.
-  const QColor light = color_.lighter(135);
-  const QColor dark = color_.darker(150);
-  const QColor darker = color_.darker(220);
-  p.setPen(light);
-  p.drawLine(0, 0, w - 2, 0);
-  p.drawLine(0, 0, 0, h - 2);
-  p.setPen(darker);
-  p.drawLine(0, h - 1, w - 1, h - 1);
-  p.drawLine(w - 1, 0, w - 1, h - 1);
-  p.setPen(dark);
-  p.drawLine(1, h - 2, w - 2, h - 2);
-  p.drawLine(w - 2, 1, w - 2, h - 2);
-  if (borderWidth_ >= 4) {
-    const int b = borderWidth_ - 2;
-    p.setPen(dark);
-    p.drawLine(b, b, w - 1 - b, b);
-    p.drawLine(b, b, b, h - 1 - b);
-    p.setPen(light);
-    p.drawLine(b, h - 1 - b, w - 1 - b, h - 1 - b);
-    p.drawLine(w - 1 - b, b, w - 1 - b, h - 1 - b);
+  if (const TepSchemeStore* store = StoreOf(scheme_)) {
+    const auto wallpaper = store->Size(lumivra::SkinImage::WallPaper);
+    PaintSkinSteps(p, *store, lumivra::PlanPanel(width(), height(), wallpaper), color_, event->rect());
+    return;
+  }
+  // The standard look: a raised edge around the panel's colour.
+  qDrawShadePanel(&p, rect(), palette(), false, 1, &palette().button());
+  if (!caption_.isEmpty()) {
+    p.setPen(palette().color(QPalette::ButtonText));
+    p.drawText(rect(), Qt::AlignCenter, caption_);
   }
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every benchmark of an optimised build, in the build folder (beside the
-# core files). The reader window's benchmark gets an X server of its own.
+# core files). The window benchmarks get an X server of their own.
 set -euo pipefail
 build=${1:-build}
 tools=$(cd "$(dirname "$0")" && pwd)
@@ -12,7 +12,7 @@ for b in bench-*; do
   found=1
   echo "== $b"
   case "$b" in
-    bench-reader-window)
+    bench-reader-window|bench-window-paint)
       LUMIVRA_TEST_LIMIT=900 "$tools/with-xvfb.sh" "./$b" --benchmark_min_time=0.2 ;;
     *)
       "./$b" --benchmark_min_time=0.2 ;;

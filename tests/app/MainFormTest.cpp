@@ -12,6 +12,7 @@
 #include "ReaderTestSupport.h"
 #include "Splitter.h"
 #include "TepSchemeButton.h"
+#include "TepSchemeForm.h"
 #include "TepSchemePanel.h"
 
 using namespace lumivra;
@@ -544,6 +545,7 @@ TEST_F(ReaderTest, ResizeKeepsTheMainPanelAt19x69WithMarginsOf21) {
   ASSERT_TRUE(WaitUntil([&] { return form.Client->size() == QSize(800, 600); }));
   EXPECT_EQ(form.MainPanel->geometry(), QRect(19, 69, 760, 510));
   EXPECT_EQ(form.ToolPanel->geometry(), QRect(0, 0, 800, 48));
+  EXPECT_EQ(form.mlSchemeForm->geometry(), QRect(0, 48, 800, 552));  // the skinned frame below it
   form.resize(1000, 700 + frameHeight);
   ASSERT_TRUE(WaitUntil([&] { return form.Client->width() == 1000; }));
   EXPECT_EQ(form.MainPanel->size(), QSize(960, 610));

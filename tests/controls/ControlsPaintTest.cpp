@@ -262,8 +262,8 @@ TEST(Wallpaper, BuiltInTextureIsTheDefaultWallpaper) {
   const QImage builtIn = BuiltInTexture();
   EXPECT_EQ(builtIn.size(), QSize(64, 64));
   EXPECT_EQ(CurrentWallpaper(), builtIn);
-  SetCurrentWallpaper(Checker(8, 8));
+  SetWallpaperSource([] { return Checker(8, 8); });
   EXPECT_EQ(CurrentWallpaper().size(), QSize(8, 8));
-  SetCurrentWallpaper(QImage());
+  SetWallpaperSource({});
   EXPECT_EQ(CurrentWallpaper(), builtIn);
 }

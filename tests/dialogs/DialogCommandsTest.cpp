@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QUrl>
 
+#include "Artwork.h"
 #include "ContentStore.h"
 #include "CorelButton.h"
 #include "TepSchemeButton.h"
+#include "TepSchemeStore.h"
 #include "JPanelTexture.h"
 #include "Maker.h"
 #include "Wallpaper.h"
@@ -213,3 +215,53 @@ TEST_F(DialogCommandsTest, AboutBoxAndItsTeamBox) {
   EXPECT_EQ(texture, CurrentWallpaper());
 }
 
+#include "DialogCommandsTest.moc"
+
+TEST_F(DialogCommandsTest, AChosenThemeRepaintsTheToolbarWhileCancelAndTheSameThemeChangeNothing) {
+  TMainForm& form = Open();
+  EXPECT_EQ(form.miChangeTheme->shortcut(), QKeySequence("Ctrl+T"));
+  const QImage rose = ArtworkImage("rose_wallpaper").convertToFormat(QImage::Format_RGB32);
+  const qint64 untouched = form.Skin->WallPaper().cacheKey();
+  EXPECT_EQ(DialogDriver::Run([&] { form.miChangeTheme->trigger(); }, {Cancel()}), 1);
+  EXPECT_EQ(form.ThemeType, 0);
+  EXPECT_EQ(form.Skin->WallPaper().cacheKey(), untouched);
+
+  // Paints of a toolbar button that see the rose bitmaps. The toolbar is a
+  // window of its own: the store's repaint of the main window leaves it out,
+  // the command repaints it.
+  int rosePaints = 0;
+  struct Watch : QObject {
+    std::function<void()> seen;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) seen();
+      return false;
+    }
+  } watch;
+  watch.seen = [&] { rosePaints += form.Skin->WallPaper() == rose; };
+  form.HomeBtn->installEventFilter(&watch);
+  QStringList offered;
+  QImage texture;
+  DialogDriver::Run([&] { form.miChangeThemeClick(); },
+                    {[&](TCommonDlg& dlg) {
+                      for (int i = 0; i < dlg.DisplayCombo->count(); ++i) offered << dlg.DisplayCombo->itemText(i);
+                      texture = dlg.MainPanel->jTexture();
+                      dlg.DisplayCombo->setCurrentIndex(2);
+                      dlg.OKBtnClick();
+                    }});
+  EXPECT_EQ(offered, (QStringList{"Default", "Sky", "Rose", "Forest"}));
+  EXPECT_EQ(texture, BuiltInTexture());  // the Default theme's wallpaper
+  EXPECT_EQ(form.ThemeType, 2);
+  EXPECT_EQ(form.ThemeMenuColor, 0x000080u);
+  EXPECT_EQ(form.Skin->WallPaper(), rose);
+  EXPECT_TRUE(WaitUntil([&] { return rosePaints > 0; }));
+
+  // The same theme again: no change, no repaint; the dialog wears the rose wallpaper.
+  const qint64 roseKey = form.Skin->WallPaper().cacheKey();
+  DialogDriver::Run([&] { form.miChangeThemeClick(); }, {[&](TCommonDlg& dlg) {
+                      texture = dlg.MainPanel->jTexture();
+                      dlg.OKBtnClick();
+                    }});
+  EXPECT_EQ(texture, rose);
+  EXPECT_EQ(form.ThemeType, 2);
+  EXPECT_EQ(form.Skin->WallPaper().cacheKey(), roseKey);
+}

@@ -214,11 +214,11 @@ TEST_F(InformationCommandTest, SelectedNodeOpensItsTextAndAMissingOneIsReported)
 TEST_F(InformationWindowTest, BackgroundTakesTheCurrentWallpaperAtEachShowing) {
   QImage red(8, 8, QImage::Format_RGB32);
   red.fill(Qt::red);
-  SetCurrentWallpaper(red);
+  SetWallpaperSource([red] { return red; });
   auto shown = WhenShown(dlg_, [](const std::string& t) { return Has(t, "notes"); });
   ShowNodeInformation(dlg_, store_, "Olvar~1");
   EXPECT_EQ(dlg_.BackgroundPanel()->jTexture().pixelColor(0, 0), QColor(Qt::red));
-  SetCurrentWallpaper(QImage());
+  SetWallpaperSource({});
   shown = WhenShown(dlg_, [](const std::string& t) { return Has(t, "notes"); });
   ShowNodeInformation(dlg_, store_, "Olvar~1");
   EXPECT_EQ(dlg_.BackgroundPanel()->jTexture(), BuiltInTexture());

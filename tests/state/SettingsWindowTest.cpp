@@ -5,8 +5,10 @@
 #include <QRegularExpression>
 #include <cstdlib>
 
+#include "Artwork.h"
 #include "Bookmarks.h"
 #include "Cp1252.h"
+#include "TepSchemeStore.h"
 #include "app/ReaderTestSupport.h"
 #include "support/DialogDriver.h"
 
@@ -80,7 +82,9 @@ TEST_F(SettingsWindowTest, SavedSettingsComeBackAtTheNextStart) {
                "[Bookmarks]\r\n2:255\r\n7:86\r\n");
   TMainForm& form = Open();
   EXPECT_EQ(form.ViewOption, 1);
-  EXPECT_EQ(form.ThemeType, 2);
+  EXPECT_EQ(form.ThemeType, 2);  // the Rose theme, applied while the window was made
+  EXPECT_EQ(form.ThemeMenuColor, 0x000080u);
+  EXPECT_EQ(form.Skin->WallPaper(), ArtworkImage("rose_wallpaper").convertToFormat(QImage::Format_RGB32));
   EXPECT_EQ(form.InitODefaultPage, 1);
   EXPECT_EQ(QString::fromStdString(PageUrl()).toLower(), "res://olvar.exe/mainolvarpage");
   EXPECT_EQ(form.BookmarkList, (StringList{"2:255", "7:86"}));

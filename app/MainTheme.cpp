@@ -1,0 +1,43 @@
+#include "Main.h"
+
+#include <QMenuBar>
+
+#include "CommonDialog.h"
+#include "TepSchemePanel.h"
+#include "ThemeArtwork.h"
+#include "ThemeMenuStyle.h"
+#include "Themes.h"
+
+void TMainForm::ApplyTheme(int type) {
+  if (!CopyThemeIntoStore(type, *Skin)) return;
+  ThemeMenuColor = lumivra::FindTheme(type)->menuColor;
+}
+
+void TMainForm::miChangeThemeClick() {
+  bool changed = false;
+  {
+    TCommonDlg dlg(this);
+    PrepareCommonDialog(dlg);
+    dlg.SetMode(4);
+    dlg.SetThemeIndex(ThemeType);
+    dlg.exec();
+    changed = dlg.ThemeChanged();
+    ThemeType = dlg.ThemeIndex();
+  }
+  if (!changed) return;
+  ApplyTheme(ThemeType);
+  // The store repaints the window later; the toolbar and its buttons now.
+  ToolPanel->repaint();
+}
+
+void TMainForm::SetupMenuDrawing() {
+  if (menuStyle_ == nullptr) {
+    const auto menuColor = [this] {
+      return QColor(ThemeMenuColor & 0xFF, (ThemeMenuColor >> 8) & 0xFF, (ThemeMenuColor >> 16) & 0xFF);
+    };
+    // The window's own grey, on which the Default theme's white selection reads.
+    menuStyle_ = new ThemeMenuStyle(menuColor, QColor(206, 206, 206));
+    menuStyle_->setParent(menuBar());
+  }
+  ::SetupMenuDrawing(*menuBar(), *menuStyle_);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class TepSchemeStore;
+
+// Copies the four bitmaps of theme `type` (0 … 3) into the store: wallpaper,
+// border, small border and button faces, in this order, each with its
+// double-size twin. Returns false, changing nothing, for any other type.
+bool CopyThemeIntoStore(int type, TepSchemeStore& store);
