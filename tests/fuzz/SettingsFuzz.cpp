@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       ReadSettingsLines(SplitLines(JoinLines(BuildSettingsLines(values, "01/01/2001 00:00:00"))), again);
   if (again != bookmarks || reread.usable != read.usable || reread.initODefaultPage != read.initODefaultPage)
     __builtin_trap();
-  if (read.valuesRead && (reread.viewOption != read.viewOption || reread.themeType != read.themeType))
+  if (read.usable && (reread.viewOption != read.viewOption || reread.themeType != read.themeType))
     __builtin_trap();
   return 0;
 }
