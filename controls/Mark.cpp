@@ -172,6 +172,9 @@ void TMark::PaintMark(QPainter& painter) {
     if (!mark_.isEmpty()) {
       const QFontMetrics metrics(font_);
       painter.setFont(font_);
+      // A grey shadow keeps light letters legible on the light menu bar.
+      painter.setPen(QColor(0x80, 0x80, 0x80));
+      painter.drawText(place_.x + 1, place_.y + 1 + metrics.ascent(), mark_);
       painter.setPen(fontColor_);
       painter.drawText(place_.x, place_.y + metrics.ascent(), mark_);
       if (registered_) {

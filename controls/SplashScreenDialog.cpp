@@ -72,7 +72,7 @@ TSplashScreenDlg::TSplashScreenDlg(int periodMs, QWidget* parent)
 
   VersionLabel->move(164, 183);
   VersionLabel->adjustSize();
-  NoticeLabel->setText(QStringLiteral("Copyright \u00A9 %1. All rights reserved.").arg(lumivra::kMakerName));
+  NoticeLabel->setText(QStringLiteral("Copyright \u00A9 %1. Free software, GNU GPL.").arg(lumivra::kMakerName));
   NoticeLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   NoticeLabel->setGeometry(36, 200, 318, NoticeLabel->sizeHint().height());
   Image1->raise();  // over the title artwork's free corner
