@@ -2,7 +2,8 @@
 // forms created behind it and to the title page, selecting
 // chapter 2 until its page is complete in each display option, and the report
 // of every verse from the press to its page complete in the information
-// window. Needs an X server (run under xvfb-run); without one it says so and
+// window; the memory of the reader's processes, and the renderer's after
+// many page writes. Needs an X server (run under xvfb-run); without one it says so and
 // ends.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -15,7 +16,9 @@
 #include <QTreeWidget>
 #include <QWindow>
 #include <QWebEngineView>
+#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <filesystem>
 #include <map>
 #include <vector>
@@ -146,10 +149,44 @@ Memory PrintMemory(int* processes) {
   return sum;
 }
 
-void Settle() {
+void Settle(int ms = 1000) {
   QElapsedTimer settle;
   settle.start();
-  while (!settle.hasExpired(1000)) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  while (!settle.hasExpired(ms)) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// The private memory of the engine's renderer (both views share one), in MB.
+double RendererPrivate() {
+  double mb = 0;
+  for (int pid : Descendants(getpid()))
+    if (ProcessKind(pid) == "renderer") mb += ProcessMemory(pid).uss;
+  return mb;
+}
+
+// Prints the renderer's private memory with what a leak would add to: the
+// elements and style elements of the view's document.
+double PrintRenderer(QWebEngineView* view, const std::string& when) {
+  const double mb = RendererPrivate();
+  const std::string counts = EvaluateInBrowser(
+      view, "document.getElementsByTagName('*').length+' elements, '+"
+            "document.getElementsByTagName('style').length+' style'");
+  std::printf("  renderer private %6.1f MB %s (%s)\n", mb, when.c_str(), counts.c_str());
+  std::fflush(stdout);
+  return mb;
+}
+
+// Garbage awaiting collection goes back after an idle while; run with
+// QTWEBENGINE_CHROMIUM_FLAGS=--js-flags=--expose-gc, a forced collection
+// shows what stays.
+double PrintAfterIdle(QWebEngineView* view, benchmark::State& state) {
+  Settle(30000);
+  const double mb = PrintRenderer(view, "after 30 s idle");
+  if (EvaluateInBrowser(view, "window.gc?(gc(),'1'):''") == "1") {
+    Settle();
+    PrintRenderer(view, "after a forced collection");
+  }
+  state.counters["idle_private_mb"] = mb;
+  return mb;
 }
 
 // Chapter 2 shown in a reader just started (its information window made, as
@@ -173,6 +210,108 @@ void MemoryWithChapter2(benchmark::State& state) {
   state.counters["rss_mb"] = sum.rss;
 }
 BENCHMARK(MemoryWithChapter2)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Says Yes to the question asked above 1000 hits.
+class YesBoxes : public MessageBoxes {
+public:
+  QMessageBox::StandardButton Show(QMessageBox::Icon, const QString&, const QString&,
+                                   QMessageBox::StandardButtons, QMessageBox::StandardButton,
+                                   QWidget*) override {
+    return QMessageBox::Yes;
+  }
+};
+
+// The search dialog with every verse found ("|"), its pages going to the
+// reader's one information window.
+struct EveryVerseSearch {
+  EveryVerseSearch() {
+    search.SetTranslationLibrary(form->Content().TranslationLibrary());
+    ConnectSearchPages(search, info, boxes);
+    search.SearchCombo->setEditText("|");
+    search.FindBtnClick();
+    while (search.Filling()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  // Presses Report and waits until the information window shows every
+  // verse; `shown` runs then, before the window closes.
+  void Report(const std::function<void()>& shown) {
+    const std::string countScript =
+        "document.readyState=='complete'?String(document.querySelectorAll('font.f4').length):''";
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, &info, [&] {
+      if (QApplication::activeModalWidget() != &info) return;
+      watch.stop();
+      while (EvaluateInBrowser(info.InfoWebBrowser(), countScript) != "6236") {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+      }
+      if (shown) shown();
+      info.close();
+    });
+    watch.start();
+    search.ReportBtnClick();
+  }
+  TSearchDlg search;
+  TInformationDlg& info = *form->InformationDlg;
+  YesBoxes boxes;
+};
+
+// The page of chapter 2 in display option `option`.
+std::string Chapter2Page(int option) {
+  lumivra::StringList first;
+  lumivra::StringList translation;
+  if (option == 0) form->Content().LoadChapterLines(lumivra::TextKind::Arabic, "2", first);
+  if (option == 1) form->Content().LoadChapterLines(lumivra::TextKind::Transliteration, "2", first);
+  form->Content().LoadChapterLines(lumivra::TextKind::Translation, "2", translation);
+  return *lumivra::BuildChapterPage(option, "2", first, translation);
+}
+
+// The renderer's private memory after 10, 30 and 100 writes of chapter 2
+// (one after the other, as fast as the pages complete), and after an idle
+// while. Each write replaces the document; what the last one left stays
+// as garbage until the engine collects it.
+void RendererMemoryChapter2Writes(benchmark::State& state) {
+  const std::string page = Chapter2Page(0);
+  QWebEngineView* view = form->WebBrowser;
+  for (auto _ : state) {
+    state.PauseTiming();
+    Settle();
+    PrintRenderer(view, "before");
+    int written = 0;
+    for (int batch : {10, 30, 100}) {
+      for (; written < batch; ++written) {
+        WritePageToBrowser(view, page);
+        WaitComplete();
+      }
+      Settle();
+      state.counters["private_mb_" + std::to_string(batch)] =
+          PrintRenderer(view, "after " + std::to_string(batch) + " writes of chapter 2");
+    }
+    PrintAfterIdle(view, state);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(RendererMemoryChapter2Writes)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The same for the report of every verse (62000 elements), shown 5 times.
+void RendererMemoryReports(benchmark::State& state) {
+  EveryVerseSearch everyVerse;
+  QWebEngineView* view = everyVerse.info.InfoWebBrowser();
+  for (auto _ : state) {
+    state.PauseTiming();
+    Settle();
+    PrintRenderer(view, "before");
+    double peak = 0;
+    for (int i = 1; i <= 5; ++i) {
+      everyVerse.Report({});
+      Settle();
+      peak = std::max(peak, PrintRenderer(view, "after report " + std::to_string(i)));
+    }
+    state.counters["peak_private_mb"] = peak;
+    PrintAfterIdle(view, state);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(RendererMemoryReports)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void ShowChapter2(benchmark::State& state) {
   form->ViewOption = static_cast<int>(state.range(0));
@@ -201,12 +340,7 @@ BENCHMARK(ShowChapter2)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->
 // The browser's share: writing the finished page until it is complete.
 void WriteChapter2Page(benchmark::State& state) {
   const int option = static_cast<int>(state.range(0));
-  lumivra::StringList first;
-  lumivra::StringList translation;
-  if (option == 0) form->Content().LoadChapterLines(lumivra::TextKind::Arabic, "2", first);
-  if (option == 1) form->Content().LoadChapterLines(lumivra::TextKind::Transliteration, "2", first);
-  form->Content().LoadChapterLines(lumivra::TextKind::Translation, "2", translation);
-  const std::string page = *lumivra::BuildChapterPage(option, "2", first, translation);
+  const std::string page = Chapter2Page(option);
   for (auto _ : state) {
     WritePageToBrowser(form->WebBrowser, page);
     WaitComplete();
@@ -275,47 +409,17 @@ void FillResultList(benchmark::State& state) {
 }
 BENCHMARK(FillResultList)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Says Yes to the question asked above 1000 hits.
-class YesBoxes : public MessageBoxes {
-public:
-  QMessageBox::StandardButton Show(QMessageBox::Icon, const QString&, const QString&,
-                                   QMessageBox::StandardButtons, QMessageBox::StandardButton,
-                                   QWidget*) override {
-    return QMessageBox::Yes;
-  }
-};
-
 // Report of all 6236 verses: from the press until the page in the
 // information window is complete with every verse.
 void ReportOfEveryVerse(benchmark::State& state) {
-  TSearchDlg search;
-  TInformationDlg& info = *form->InformationDlg;  // the reader's one information window
-  YesBoxes boxes;
-  search.SetTranslationLibrary(form->Content().TranslationLibrary());
-  ConnectSearchPages(search, info, boxes);
-  search.SearchCombo->setEditText("|");
-  search.FindBtnClick();
-  while (search.Filling()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  const std::string countScript =
-      "document.readyState=='complete'?String(document.querySelectorAll('font.f4').length):''";
+  EveryVerseSearch everyVerse;
   for (auto _ : state) {
-    QTimer watch;
-    watch.setInterval(5);
-    QObject::connect(&watch, &QTimer::timeout, &info, [&] {
-      if (QApplication::activeModalWidget() != &info) return;
-      watch.stop();
-      while (EvaluateInBrowser(info.InfoWebBrowser(), countScript) != "6236") {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-      }
-      state.PauseTiming();
-      info.close();
-    });
-    watch.start();
-    search.ReportBtnClick();
+    everyVerse.Report([&] { state.PauseTiming(); });
     state.ResumeTiming();
   }
 }
 BENCHMARK(ReportOfEveryVerse)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 
 }  // namespace
 
@@ -354,7 +458,8 @@ int main(int argc, char** argv) {
   std::printf("process start to title page loaded: %.0f ms\n", SinceProcessStart());
   ::benchmark::Initialize(&argc, argv);
   ::benchmark::RunSpecifiedBenchmarks();
-  // Every page written above (30 chapter pages, the reports) leaves the renderer larger.
+  // The renderer holds the garbage of the pages written since its last
+  // collection (bounded; it goes back after an idle while, see above).
   std::puts("memory after every benchmark above:");
   Settle();
   int processes = 0;
