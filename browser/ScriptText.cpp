@@ -42,8 +42,9 @@ std::string JsStringLiteral(const std::string& utf8) {
 }
 
 std::string WriteDocumentScript(const std::string& pageUtf8) {
+  // The window keeps its scroll offset across open(); a new page starts at its top.
   return "(function(){var d=document;d.open(\"text/html\");d.clear();d.writeln(" +
-         JsStringLiteral(pageUtf8) + ");d.close();})();";
+         JsStringLiteral(pageUtf8) + ");d.close();window.scrollTo(0,0);})();";
 }
 
 std::string PagePresentationScript() {

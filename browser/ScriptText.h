@@ -11,7 +11,7 @@ std::string JsStringLiteral(const std::string& utf8);
 // Scripts run on the browser pane's current document. Each takes its text
 // in UTF-8.
 
-// open("text/html"), clear, writeln(page), close.
+// open("text/html"), clear, writeln(page), close, and back to the top.
 std::string WriteDocumentScript(const std::string& pageUtf8);
 // Presentation of a written page: the Arabic text classes right to left,
 // aligned to the right of their cells (the page leaves the direction open),

@@ -488,6 +488,20 @@ TEST_F(ReaderTest, LocateVerseShowsTheWholeVerseInEveryDisplayOption) {
   }
 }
 
+// A page written after a located verse starts at its own top, not at the
+// old scroll position.
+TEST_F(ReaderTest, TheChapterAfterALocatedVerseStartsAtItsTop) {
+  TMainForm& form = Open();
+  form.LocatePauseMs = 0;
+  form.ViewOption = 0;
+  form.LocateVerse(2, "2:100");
+  ASSERT_GT(EvalInt("Math.round(window.scrollY)"), 1000);
+  form.ForwardBtnClick();
+  ASSERT_TRUE(WaitUntil([&] { return CurrentKey() == "Olvar~3" && form.BrowserReadyState() == 4; }, 10000));
+  QTest::qWait(300);
+  EXPECT_EQ(EvalInt("Math.round(window.scrollY)"), 0);
+}
+
 TEST_F(ReaderTest, LocateVerseFromAnotherChapterBuildsThePageWithoutThePlaceholder) {
   TMainForm& form = Open();
   form.LocatePauseMs = 0;
