@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFrame>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
@@ -65,6 +66,8 @@ TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
 
   connect(PrintBtn_, &QPushButton::clicked, this, &TInformationDlg::PrintBtnClick);
   connect(CloseBtn_, &QPushButton::clicked, this, &TInformationDlg::CloseBtnClick);
+  // The page takes every key it is given; Escape still closes the window.
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &TInformationDlg::CloseBtnClick);
 
   // FormCreate: the handler, and a document for the first page to go into.
   DocHostHandler_ = new TDocHostUIHandler(this);

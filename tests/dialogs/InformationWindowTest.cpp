@@ -239,6 +239,21 @@ TEST_F(InformationWindowTest, RightClickOnThePageShowsNoMenu) {
   EXPECT_FALSE(menu);
 }
 
+// Escape closes the window with the focus in its page, as on its buttons.
+TEST_F(InformationWindowTest, EscapeInThePageClosesTheWindow) {
+  bool closed = false;
+  OnShown(dlg_, [&] {
+    WaitUntil([&] { return Has(BodyText(dlg_.InfoWebBrowser()), "notes"); });
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_TRUE(focus != nullptr && dlg_.InfoWebBrowser()->isAncestorOf(focus));
+    if (focus != nullptr) QTest::keyClick(focus, Qt::Key_Escape);
+    closed = WaitUntil([&] { return !dlg_.isVisible(); }, 1500);
+    dlg_.close();
+  });
+  ShowNodeInformation(dlg_, store_, "Olvar~1");
+  EXPECT_TRUE(closed);
+}
+
 // ---------------------------------------------------------------------------
 // Printing
 
