@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWebEnginePage>
@@ -35,6 +36,15 @@ constexpr int kDesignClientHeight = 448;
 constexpr int kMainPanelLeft = 19;
 constexpr int kMainPanelTop = 69;
 constexpr int kChangeDelayMs = 5;
+
+// The chapter names' soft hyphens shown as hyphens; the items keep the text.
+class VisibleHyphenDelegate : public QStyledItemDelegate {
+public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QString displayText(const QVariant& value, const QLocale&) const override {
+    return WithVisibleSoftHyphens(value.toString());
+  }
+};
 
 }  // namespace
 
@@ -182,6 +192,7 @@ void TMainForm::CreateMainPanel() {
   TreeView->setIndentation(20);
   TreeView->setIconSize(QSize(16, 16));
   TreeView->setUniformRowHeights(true);
+  TreeView->setItemDelegate(new VisibleHyphenDelegate(TreeView));
   TreeView->setFixedWidth(224);
   // The selection stays visible when the tree loses the focus.
   QPalette treePalette = TreeView->palette();

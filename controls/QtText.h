@@ -16,3 +16,9 @@ inline std::string ToCp1252(const QString& text) {
   for (char32_t cp : text.toUcs4()) out += lumivra::CodePointToCp1252(cp).value_or('?');
   return out;
 }
+
+// A soft hyphen drawn as a hyphen, as the platform's list controls show the
+// chapter names that hold one; Qt would hide it.
+inline QString WithVisibleSoftHyphens(QString text) {
+  return text.replace(QChar(0x00AD), QLatin1Char('-'));
+}

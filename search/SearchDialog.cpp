@@ -64,6 +64,10 @@ public:
     return QSize(option.rect.width(), kResultLineHeight);
   }
 
+  QString displayText(const QVariant& value, const QLocale&) const override {
+    return WithVisibleSoftHyphens(value.toString());
+  }
+
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
@@ -77,7 +81,7 @@ public:
     painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const int textLeft = r.left() + (picture_->isNull() ? 16 : picture_->width()) + 8;
     painter->drawText(QRect(textLeft, r.top(), r.right() - textLeft + 1, r.height()),
-                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data().toString());
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, displayText(index.data(), option.locale));
     if (option.state & QStyle::State_HasFocus) {
       // A dotted focus rectangle round the current line.
       painter->setPen(QPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text), 1,

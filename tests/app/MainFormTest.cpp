@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include "ChapterCatalogue.h"
@@ -149,6 +150,11 @@ TEST_F(ReaderTest, TreeHoldsCaptionsKeysAndPositionsOfEveryNode) {
   EXPECT_EQ(form.NodeAtAbsolutePosition(116), nullptr);
   // Soft hyphen in the list form of chapter 20.
   EXPECT_EQ(form.NodeAtAbsolutePosition(21)->text(0), QString::fromUtf8("020 - T\xC3\xA2\xC2\xADH\xC3\xA2"));
+  // and drawn as a hyphen.
+  const auto* delegate = qobject_cast<QStyledItemDelegate*>(form.TreeView->itemDelegate());
+  ASSERT_NE(delegate, nullptr);
+  EXPECT_EQ(delegate->displayText(form.NodeAtAbsolutePosition(21)->text(0), {}),
+            QString::fromUtf8("020 - T\xC3\xA2-H\xC3\xA2"));
   // Each node has its picture; the three differ.
   const QImage makerIcon = maker->icon(0).pixmap(16, 16).toImage();
   const QImage bookIcon = book->icon(0).pixmap(16, 16).toImage();

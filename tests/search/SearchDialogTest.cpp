@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QTimer>
 
@@ -513,4 +514,9 @@ TEST_F(SearchDialogTest, ResultLinesShowTheMagnifierOnTheLineBrush) {
   }
   EXPECT_FALSE(textBefore);
   EXPECT_TRUE(textAfter);
+  // A chapter name's soft hyphen is drawn as a hyphen.
+  const auto* delegate = qobject_cast<QStyledItemDelegate*>(list->itemDelegate());
+  ASSERT_NE(delegate, nullptr);
+  EXPECT_EQ(delegate->displayText(QString::fromUtf8("036 - Y\xC3\xA2\xC2\xADS\xC3\xAEn"), {}),
+            QString::fromUtf8("036 - Y\xC3\xA2-S\xC3\xAEn"));
 }
