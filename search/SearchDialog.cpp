@@ -150,6 +150,8 @@ TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
   ChapterCombo = new QComboBox(MainPanel);
   ChapterCombo->setGeometry(16, 94, 217, 21);
   ChapterCombo->setMaxVisibleItems(12);
+  // A drop-down list, not the style's screen-high menu that ignores the rows.
+  ChapterCombo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   for (const auto& name : lumivra::ChapterScopeNames()) ChapterCombo->addItem(FromCp1252(name));
   ChapterCombo->setEnabled(false);
   ContentsLabel->setBuddy(ChapterCombo);

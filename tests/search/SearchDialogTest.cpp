@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -19,6 +20,7 @@
 #include "Cp1252.h"
 #include "JPanelTexture.h"
 #include "TranslationFixture.h"
+#include "support/QtWait.h"
 
 namespace {
 
@@ -136,6 +138,17 @@ TEST_F(SearchDialogTest, FreshDialogLayout) {
   EXPECT_EQ(dialog_.ChapterCombo->itemText(0), "Lumivra");
   EXPECT_EQ(dialog_.ChapterCombo->itemText(21), "21 Al-Anbiyaa ");
   EXPECT_EQ(dialog_.ChapterCombo->maxVisibleItems(), 12);
+}
+
+TEST_F(SearchDialogTest, ChapterListDropsDownTwelveRows) {
+  Show();
+  QComboBox* combo = dialog_.ChapterCombo;
+  combo->setEnabled(true);
+  combo->showPopup();
+  QAbstractItemView* view = combo->view();
+  ASSERT_TRUE(lumivra::testing::WaitUntil([&] { return view->isVisible(); }));
+  EXPECT_EQ(view->viewport()->height() / view->sizeHintForRow(0), 12);
+  combo->hidePopup();
 }
 
 TEST_F(SearchDialogTest, TabOrderFollowsTheTable) {
