@@ -11,10 +11,10 @@ void RegisterTahoma() {
   if (done || !QGuiApplication::instance()) return;
   done = true;
   if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return;
-  for (const char* file : {"tahoma.ttf", "tahomabd.ttf"}) {
-    const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file);
-    if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
-  }
+  // Only the regular face: its bold companion is barely heavier, so bold is
+  // the regular face emboldened.
+  const QString path = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+  if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
 }
 
 }  // namespace
@@ -30,5 +30,7 @@ QFont DialogFont() {
 QFont BoldDialogFont() {
   QFont font = DialogFont();
   font.setBold(true);
+  // Emboldened strokes need the wider spacing of a true bold face.
+  font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
   return font;
 }

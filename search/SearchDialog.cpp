@@ -151,7 +151,8 @@ TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
   ChapterCombo->setGeometry(16, 94, 217, 21);
   ChapterCombo->setMaxVisibleItems(12);
   // A drop-down list, not the style's screen-high menu that ignores the rows.
-  ChapterCombo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  ChapterCombo->setStyleSheet(
+      QStringLiteral("QComboBox { combobox-popup: 0; } QComboBox QAbstractItemView::item { min-height: 13px; }"));
   for (const auto& name : lumivra::ChapterScopeNames()) ChapterCombo->addItem(FromCp1252(name));
   ChapterCombo->setEnabled(false);
   ContentsLabel->setBuddy(ChapterCombo);
