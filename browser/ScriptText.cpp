@@ -48,12 +48,14 @@ std::string WriteDocumentScript(const std::string& pageUtf8) {
 }
 
 std::string PagePresentationScript() {
-  // Off-screen verse tables skip layout until the first screen is painted
-  // (window.lumivraShownAt: when, in milliseconds since the epoch); the whole
-  // page is laid out right after (and at once for a search).
+  // A selection (a located verse's label) is marked alike with the focus
+  // elsewhere. Off-screen verse tables skip layout until the first screen is
+  // painted (window.lumivraShownAt: when, in milliseconds since the epoch);
+  // the whole page is laid out right after (and at once for a search).
   return "(function(){var d=document,s=d.createElement('style');"
          "s.textContent='font.a1,font.a2{display:block;direction:rtl;text-align:right;"
          "padding-right:24px}"
+         "::selection{background:#3390FF;color:#FFFFFF}"
          "html:not(.lumivra-whole) table.t1{content-visibility:auto;"
          "contain-intrinsic-size:auto 60px}';"
          "(d.head||d.documentElement).appendChild(s);"
