@@ -49,7 +49,8 @@ std::string WriteDocumentScript(const std::string& pageUtf8) {
 
 std::string PagePresentationScript() {
   // A selection (a located verse's label) is marked alike with the focus
-  // elsewhere. Off-screen verse tables skip layout until the first screen is
+  // elsewhere. A page waits hidden for its style sheet rather than showing
+  // unstyled (a long report parses for seconds before the sheet is in). Off-screen verse tables skip layout until the first screen is
   // painted (window.lumivraShownAt: when, in milliseconds since the epoch);
   // the whole page is laid out right after (and at once for a search).
   return "(function(){var d=document,s=d.createElement('style');"
@@ -59,6 +60,10 @@ std::string PagePresentationScript() {
          "html:not(.lumivra-whole) table.t1{content-visibility:auto;"
          "contain-intrinsic-size:auto 60px}';"
          "(d.head||d.documentElement).appendChild(s);"
+         "var r=d.documentElement,l=d.querySelector('link[rel=stylesheet]');"
+         "if(l&&!l.sheet){r.style.visibility='hidden';"
+         "var show=function(){r.style.visibility='';};"
+         "l.addEventListener('load',show);l.addEventListener('error',show);setTimeout(show,5000);}"
          "var whole=function(){d.documentElement.classList.add('lumivra-whole');};"
          "window.addEventListener('load',function(){requestAnimationFrame(function(){"
          "requestAnimationFrame(function(){"
@@ -76,9 +81,11 @@ std::string ClearSelectionScript() {
 }
 
 std::string ReadyStateScript() {
-  // A written document reads "complete" while its pictures are still on their
-  // way; it is not complete, nor laid out for good, until they are in.
+  // A written document reads "complete" while its style sheet and pictures
+  // are still on their way; it is not complete, nor laid out for good, until
+  // they are in (the page stays hidden until its sheet is).
   return "(function(d){var s=d.readyState;if(s==='complete'){var m=d.images,i;"
+         "if(d.documentElement&&d.documentElement.style.visibility==='hidden')return 'interactive';"
          "for(i=0;i<m.length;++i)if(!m[i].complete)return 'interactive';}return s;})(document)";
 }
 

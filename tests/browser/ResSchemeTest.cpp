@@ -23,6 +23,7 @@
 #include "PageCompat.h"
 #include "PageResources.h"
 #include "ResSchemeHandler.h"
+#include "ScriptText.h"
 #include "support/QtWait.h"
 
 namespace {
@@ -265,6 +266,21 @@ TEST_F(ResSchemeTest, WrittenPagesLoadTheStyleSheetAndPictures) {
     EXPECT_EQ(Eval("getComputedStyle(document.querySelector('font.a1')).fontSize").toString(), "26px");
     EXPECT_NE(Eval("getComputedStyle(document.querySelector('td.sp')).backgroundImage").toString().indexOf("sp_gif"),
               -1);
+  }
+}
+
+// A written page shows only once its style sheet is in, or has failed; until
+// then it does not read as complete.
+TEST_F(ResSchemeTest, AWrittenPageStaysHiddenUntilItsStyleSheetIsIn) {
+  for (const std::string sheet : {"styles_css", "no_such_css"}) {
+    SCOPED_TRACE(sheet);
+    ASSERT_TRUE(Load("about:blank"));
+    const std::string page = "<HTML><HEAD><link rel=\"stylesheet\" href=\"res://Olvar.exe/" + sheet +
+                             "\"></HEAD><BODY><p>Text</p></BODY></HTML>";
+    Eval(QString::fromStdString(lumivra::WriteDocumentScript(page) + lumivra::PagePresentationScript()));
+    ASSERT_TRUE(WaitForJs(QString::fromStdString(lumivra::ReadyStateScript()) + " === 'complete'"));
+    EXPECT_EQ(Eval("document.documentElement.style.visibility").toString(), "");
+    EXPECT_EQ(Eval("document.styleSheets[0].cssRules.length > 0").toBool(), sheet == "styles_css");
   }
 }
 
