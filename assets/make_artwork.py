@@ -165,12 +165,12 @@ MIDDLE_WIDTH = 3840  # wider than the middle cell of any pane (71 % of it)
 def title_bar(out):
     """HLEFT, HMIDDLE, HRIGHT: the three cells of a chapter page's title bar.
     The page's table gives its middle cell 71 % of the pane and shares the
-    rest between the outer cells in proportion to their pictures; an outer
-    cell wider than its picture is blank beyond it. So HLEFT is blank, the
-    bar's left end opens the middle picture, which is wider than any middle
-    cell and never repeats, and HRIGHT, as wide as HLEFT, continues the
-    middle's identical columns at its inner edge and closes the bar: the bar
-    is whole at any width and its middle, with the title, centred."""
+    rest between the outer cells; an outer cell wider than its picture is
+    blank beyond it. So HLEFT and HRIGHT are the bar's two ends, each set
+    against the middle cell (the page's presentation puts the left picture at
+    its cell's right edge), and HMIDDLE repeats the bar's identical middle
+    column, wider than any middle cell: the bar is whole at any width, and
+    the title, centred in the middle cell, never runs over an end."""
     lw, mw, rw, h = 68, 337, 68, 39
     W = lw + mw + rw
     img = new(W, h, rgba(WHITE))
@@ -218,10 +218,9 @@ def title_bar(out):
         pal.paste(col, (x, 0))
     middle = Image.new("P", (MIDDLE_WIDTH, h))
     middle.putpalette(pal.getpalette())
-    middle.paste(pal.crop((0, 0, lw, h)), (0, 0))
-    for x in range(lw, MIDDLE_WIDTH):
+    for x in range(MIDDLE_WIDTH):
         middle.paste(col, (x, 0))
-    to_gif(Image.new("RGB", (lw, h), WHITE), os.path.join(out, "hleft.gif"))
+    save_gif(pal.crop((0, 0, lw, h)), os.path.join(out, "hleft.gif"))
     save_gif(middle, os.path.join(out, "hmiddle.gif"))
     save_gif(pal.crop((lw + mw, 0, W, h)), os.path.join(out, "hright.gif"))
 
@@ -1368,7 +1367,7 @@ def contact_sheet(out, pics):
     def load(n):
         return Image.open(os.path.join(out, n)).convert("RGBA")
 
-    # the title bar as a page shows it: blank left cell, the middle cut off, right end
+    # the title bar as a page shows it: left end, the middle cut off, right end
     bar = Image.new("RGBA", (1090, 39), rgba(WHITE))
     bar.alpha_composite(load("hleft.gif"), (0, 0))
     bar.alpha_composite(load("hmiddle.gif").crop((0, 0, 954, 39)), (68, 0))

@@ -48,9 +48,11 @@ std::string WriteDocumentScript(const std::string& pageUtf8) {
 }
 
 std::string PagePresentationScript() {
-  // A selection (a located verse's label) is marked alike with the focus
-  // elsewhere. A page waits hidden for its style sheet rather than showing
-  // unstyled (a long report parses for seconds before the sheet is in). Off-screen verse tables skip layout until the first screen is
+  // The title bar's left end sits against the middle cell, however wide its
+  // own cell. A selection (a located verse's label) is marked alike with the
+  // focus elsewhere. A page waits hidden for its style sheet rather than
+  // showing unstyled (a long report parses for seconds before the sheet is
+  // in). Off-screen verse tables skip layout until the first screen is
   // painted (window.lumivraShownAt: when, in milliseconds since the epoch);
   // the whole page is laid out right after (and at once for a search).
   return "(function(){var d=document,s=d.createElement('style');"
@@ -60,6 +62,8 @@ std::string PagePresentationScript() {
          "html:not(.lumivra-whole) table.t1{content-visibility:auto;"
          "contain-intrinsic-size:auto 60px}';"
          "(d.head||d.documentElement).appendChild(s);"
+         "var e=d.querySelector('img[src$=\"hleft_gif\"]');"
+         "if(e&&e.parentElement.tagName==='TD')e.parentElement.style.textAlign='right';"
          "var r=d.documentElement,l=d.querySelector('link[rel=stylesheet]');"
          "if(l&&!l.sheet){r.style.visibility='hidden';"
          "var show=function(){r.style.visibility='';};"
