@@ -33,6 +33,10 @@ void ThemeMenuStyle::polish(QWidget* widget) {
 
 void ThemeMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                    const QWidget* widget) const {
+  if (element == PE_FrameMenu) {
+    qDrawPlainRect(painter, option->rect, face_.darker(160), 1);
+    return;
+  }
   if (element != PE_PanelMenu) {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     return;
@@ -41,6 +45,11 @@ void ThemeMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
   // an item's text.
   const QBrush face(face_);
   qDrawPlainRect(painter, option->rect, face_.darker(160), 1, &face);
+}
+
+int ThemeMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
+  if (metric == PM_MenuPanelWidth) return 1;
+  return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
 void ThemeMenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

@@ -30,6 +30,9 @@ public:
                    const QWidget* widget) const override;
   QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                          const QWidget* widget) const override;
+  // A drop-down menu keeps a 1-pixel border round its items.
+  int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr) const override;
 
   // One item, as drawn for the menu bar (`topLevel`) or a drop-down menu.
   void DrawMenuItem(QPainter& painter, const QStyleOptionMenuItem& item, bool topLevel) const;

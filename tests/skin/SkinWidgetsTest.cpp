@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QStyleOptionMenuItem>
@@ -266,4 +267,23 @@ TEST(ThemeMenuStyle, SelectionInTheMenuColourAndDisabledItemsGreyEvenWhenSelecte
   EXPECT_EQ(disabled.pixelColor(80, 2), maroon);
   EXPECT_EQ(inks(disabled).first, 0);
   EXPECT_GT(inks(disabled).second, 20);
+}
+
+TEST(ThemeMenuStyle, DropDownIsFramedAllRound) {
+  const QColor face(206, 206, 206);
+  ThemeMenuStyle style([] { return QColor(Qt::white); }, face);
+  QMenu menu;
+  menu.setStyle(&style);
+  menu.addAction("&Information...\tF4");
+  menu.addSeparator();
+  menu.addAction("&Chapter Listings")->setCheckable(true);
+  menu.adjustSize();
+  const QImage shot = menu.grab().toImage();
+  const QRgb border = face.darker(160).rgb();
+  int breaks = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    breaks += (shot.pixel(0, y) != border) + (shot.pixel(shot.width() - 1, y) != border);
+  for (int x = 0; x < shot.width(); ++x)
+    breaks += (shot.pixel(x, 0) != border) + (shot.pixel(x, shot.height() - 1) != border);
+  EXPECT_EQ(breaks, 0);
 }
