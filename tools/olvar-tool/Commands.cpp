@@ -13,8 +13,9 @@ const std::vector<Command>& AllCommands() {
        "(the chapter number as text, e.g. 2). Reads the core files (see above).",
        RunPage},
       {"resource", "FILE NAME",
-       "Writes the raw bytes of the type-23 resource NAME (any letter case) of the core file\n"
-       "FILE, e.g. olvar-tool resource ETRRef32.dll ETR2.",
+       "Writes the raw bytes of the type-23 resource NAME (any letter case) of the file FILE,\n"
+       "a path taken as given (it is not looked for beside olvar-tool),\n"
+       "e.g. olvar-tool resource ./ETRRef32.dll ETR2.",
        RunResource},
       {"pack", "SOURCE_DIR OUT_DIR",
        "Packs the content package's dist folder SOURCE_DIR (chapters/en/1.json ... 114.json)\n"
