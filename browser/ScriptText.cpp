@@ -49,19 +49,26 @@ std::string WriteDocumentScript(const std::string& pageUtf8) {
 
 std::string PagePresentationScript() {
   // The title bar's left end sits against the middle cell, however wide its
-  // own cell. A selection (a located verse's label) is marked alike with the
-  // focus elsewhere. A page waits hidden for its style sheet rather than
-  // showing unstyled (a long report parses for seconds before the sheet is
-  // in). Off-screen verse tables skip layout until the first screen is
-  // painted (window.lumivraShownAt: when, in milliseconds since the epoch);
-  // the whole page is laid out right after (and at once for a search).
+  // own cell. On paper a verse and its label bar stay on one page: each pair
+  // is wrapped in a block that is not broken. A selection (a located verse's
+  // label) is marked alike with the focus elsewhere. A page waits hidden for
+  // its style sheet rather than showing unstyled (a long report parses for
+  // seconds before the sheet is in). Off-screen verse tables skip layout
+  // until the first screen is painted (window.lumivraShownAt: when, in
+  // milliseconds since the epoch); the whole page is laid out right after
+  // (and at once for a search).
   return "(function(){var d=document,s=d.createElement('style');"
          "s.textContent='font.a1,font.a2{display:block;direction:rtl;text-align:right;"
          "padding-right:24px}"
          "::selection{background:#3390FF;color:#FFFFFF}"
+         "@media print{table.t1,div.lumivra-verse{break-inside:avoid}}"
          "html:not(.lumivra-whole) table.t1{content-visibility:auto;"
          "contain-intrinsic-size:auto 60px}';"
          "(d.head||d.documentElement).appendChild(s);"
+         "var bars=d.querySelectorAll(\"tr[bgcolor='#95AEC2']\"),i;"
+         "for(i=0;i<bars.length;++i){var b=bars[i].closest('table'),v=b&&b.previousElementSibling;"
+         "if(!v||v.tagName!=='TABLE')continue;var w=d.createElement('div');w.className='lumivra-verse';"
+         "v.parentNode.insertBefore(w,v);w.appendChild(v);w.appendChild(b);}"
          "var e=d.querySelector('img[src$=\"hleft_gif\"]');"
          "if(e&&e.parentElement.tagName==='TD')e.parentElement.style.textAlign='right';"
          "var r=d.documentElement,l=d.querySelector('link[rel=stylesheet]');"

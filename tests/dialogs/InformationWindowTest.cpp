@@ -19,7 +19,9 @@
 #include "AutoCombo.h"
 #include "BrowserDocument.h"
 #include "ContentError.h"
+#include "ChapterPageBuilder.h"
 #include "ContentStore.h"
+#include "ScriptText.h"
 #include "CorelButton.h"
 #include "InformationDialog.h"
 #include "JPanelTexture.h"
@@ -299,6 +301,38 @@ TEST_F(InformationWindowTest, PrintoutHoldsThePageAndNoHeaderOrFooter) {
   EXPECT_FALSE(text.contains("Window Title"));
   EXPECT_FALSE(text.contains("about:"));
   EXPECT_FALSE(text.contains(QRegularExpression("\\d")));
+}
+
+// A printed chapter keeps each verse label on the page of its verse: no page
+// starts with a label.
+TEST_F(InformationWindowTest, PrintedVerseLabelsStayWithTheirVerses) {
+  struct : StartupWarnings {
+    void Warn(const std::string&) override {}
+  } quiet;
+  ContentStore store(std::string(LUMIVRA_BUILD_DIR));
+  store.CheckCoreFiles(quiet);
+  const ChapterTexts texts = store.LoadChapterTexts(kArabicAndTranslation, "36");
+  if (texts.translation.empty()) GTEST_SKIP() << "core files not built";
+  const auto page = BuildChapterPage(0, "36", texts.first, texts.translation);
+  ASSERT_TRUE(page.has_value());
+  dlg_.WritePage(*page);
+  ASSERT_TRUE(WaitUntil([&] { return dlg_.InfoWebBrowser()->page() &&
+                                     EvaluateInBrowser(dlg_.InfoWebBrowser(), ReadyStateScript()) == "complete"; }));
+  TestFolder out("print");
+  const QString pdf = QString::fromStdString(out / "chapter.pdf");
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(pdf);
+  std::optional<bool> result;
+  ASSERT_TRUE(PrintBrowserPageTo(dlg_.InfoWebBrowser(), std::move(printer), [&](bool ok) { result = ok; }));
+  ASSERT_TRUE(WaitUntil([&] { return result.has_value(); }, 30000));
+  ASSERT_TRUE(*result);
+  const QStringList pages = QString::fromStdString(PdfText(pdf)).split('\f', Qt::SkipEmptyParts);
+  ASSERT_GT(pages.size(), 3);
+  for (qsizetype i = 1; i < pages.size(); ++i) {
+    const QString first = pages[i].trimmed().section('\n', 0, 0).trimmed();
+    EXPECT_FALSE(QRegularExpression("^36:\\d+$").match(first).hasMatch()) << "page " << i + 1 << ": " << first.toStdString();
+  }
 }
 
 TEST_F(InformationWindowTest, PrintButtonAsksFirstAndCancellingEndsQuietly) {
