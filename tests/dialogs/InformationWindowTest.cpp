@@ -268,6 +268,13 @@ std::string PdfText(const QString& path) {
   return p.readAllStandardOutput().toStdString();
 }
 
+std::unique_ptr<QPrinter> PdfPrinter(const QString& path) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(path);
+  return printer;
+}
+
 }  // namespace
 
 TEST_F(InformationWindowTest, PrintoutHoldsThePageAndNoHeaderOrFooter) {
@@ -278,18 +285,11 @@ TEST_F(InformationWindowTest, PrintoutHoldsThePageAndNoHeaderOrFooter) {
 
   TestFolder out("print");
   const QString pdf = QString::fromStdString(out / "page.pdf");
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setOutputFormat(QPrinter::PdfFormat);
-  printer->setOutputFileName(pdf);
   std::optional<bool> result;
-  ASSERT_TRUE(PrintBrowserPageTo(dlg_.InfoWebBrowser(), std::move(printer),
-                                 [&](bool ok) { result = ok; }));
+  ASSERT_TRUE(PrintBrowserPageTo(dlg_.InfoWebBrowser(), PdfPrinter(pdf), [&](bool ok) { result = ok; }));
   // One job at a time per view.
   EXPECT_TRUE(BrowserPrintRunning(dlg_.InfoWebBrowser()));
-  auto second = std::make_unique<QPrinter>();
-  second->setOutputFormat(QPrinter::PdfFormat);
-  second->setOutputFileName(pdf + ".2");
-  EXPECT_FALSE(PrintBrowserPageTo(dlg_.InfoWebBrowser(), std::move(second)));
+  EXPECT_FALSE(PrintBrowserPageTo(dlg_.InfoWebBrowser(), PdfPrinter(pdf + ".2")));
 
   ASSERT_TRUE(WaitUntil([&] { return result.has_value(); }, 30000));
   EXPECT_TRUE(*result);
@@ -320,11 +320,8 @@ TEST_F(InformationWindowTest, PrintedVerseLabelsStayWithTheirVerses) {
                                      EvaluateInBrowser(dlg_.InfoWebBrowser(), ReadyStateScript()) == "complete"; }));
   TestFolder out("print");
   const QString pdf = QString::fromStdString(out / "chapter.pdf");
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setOutputFormat(QPrinter::PdfFormat);
-  printer->setOutputFileName(pdf);
   std::optional<bool> result;
-  ASSERT_TRUE(PrintBrowserPageTo(dlg_.InfoWebBrowser(), std::move(printer), [&](bool ok) { result = ok; }));
+  ASSERT_TRUE(PrintBrowserPageTo(dlg_.InfoWebBrowser(), PdfPrinter(pdf), [&](bool ok) { result = ok; }));
   ASSERT_TRUE(WaitUntil([&] { return result.has_value(); }, 30000));
   ASSERT_TRUE(*result);
   const QStringList pages = QString::fromStdString(PdfText(pdf)).split('\f', Qt::SkipEmptyParts);
