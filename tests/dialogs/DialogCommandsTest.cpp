@@ -215,8 +215,6 @@ TEST_F(DialogCommandsTest, AboutBoxAndItsTeamBox) {
   EXPECT_EQ(texture, CurrentWallpaper());
 }
 
-#include "DialogCommandsTest.moc"
-
 TEST_F(DialogCommandsTest, AChosenThemeRepaintsTheToolbarWhileCancelAndTheSameThemeChangeNothing) {
   TMainForm& form = Open();
   EXPECT_EQ(form.miChangeTheme->shortcut(), QKeySequence("Ctrl+T"));
