@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "SkinPainter.h"
 #include "TextureLayout.h"
 
 namespace {
@@ -16,8 +17,6 @@ lumivra::TextureStyle ToLayoutStyle(TJPanelTextureStyle style) {
   }
   return lumivra::TextureStyle::None;
 }
-
-QRect ToQRect(const lumivra::LayoutRect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
 }  // namespace
 

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "SkinPainter.h"
+
 namespace {
 
 constexpr int kRightMargin = 6;  // between the mark and the bar's right end
@@ -23,7 +25,8 @@ QWidget* RequireWindow(QObject* owner) {
   return window;
 }
 
-QRect ToQRect(const lumivra::LayoutRect& r) { return QRect(r.x, r.y, r.width + 1, r.height + 1); }
+// The mark's area holds its right and bottom edges.
+QRect AreaToQRect(const lumivra::LayoutRect& r) { return QRect(r.x, r.y, r.width + 1, r.height + 1); }
 
 QColor EmblemColor(char c) {
   switch (c) {
@@ -84,7 +87,7 @@ TMark::~TMark() {
 
 QWidget* TMark::Surface() const { return surface_; }
 
-QRect TMark::MarkRect() const { return ToQRect(place_.area); }
+QRect TMark::MarkRect() const { return AreaToQRect(place_.area); }
 
 lumivra::MarkMetrics TMark::Measure(int rightEdge) const {
   lumivra::MarkMetrics m;
@@ -227,11 +230,8 @@ void TMark::SetLogo(const QImage& logo) {
   maskedLogo_ = QImage();
   if (!logo_.isNull()) {
     // The bottom-left pixel's colour is transparent.
-    maskedLogo_ = logo_.convertToFormat(QImage::Format_ARGB32);
-    const QRgb clear = maskedLogo_.pixel(0, maskedLogo_.height() - 1);
-    for (int y = 0; y < maskedLogo_.height(); ++y)
-      for (int x = 0; x < maskedLogo_.width(); ++x)
-        if (maskedLogo_.pixel(x, y) == clear) maskedLogo_.setPixel(x, y, 0);
+    const QImage argb = logo_.convertToFormat(QImage::Format_ARGB32);
+    maskedLogo_ = WithoutColor(argb, argb.pixel(0, argb.height() - 1));
   }
   Changed(true);
 }

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QTimerEvent>
 
+#include "SkinPainter.h"
+
 namespace {
 
 lumivra::WaveColor ToWaveColor(const QColor& c) {
@@ -80,7 +82,7 @@ void TWavePanel::Paint(bool animation) {
   if (picture_.isNull()) return;
   QPainter painter(&picture_);
   for (const auto& f : bands_.Paint(animation, width(), height()))
-    painter.fillRect(QRect(f.rect.x, f.rect.y, f.rect.width, f.rect.height), ToQColor(f.color));
+    painter.fillRect(ToQRect(f.rect), ToQColor(f.color));
   if (caption_.isEmpty()) return;
   const QFontMetrics metrics(font());
   const int textWidth = metrics.horizontalAdvance(caption_);

@@ -19,7 +19,7 @@ int ClampNumGlyphs(int value, int current);
 // Which part of the strip shows `state`: the slice, or the whole strip
 // embossed (disabled, and the strip has no image of its own for it).
 struct GlyphSource {
-  SkinRect slice;
+  LayoutRect slice;
   bool embossed = false;
   friend bool operator==(const GlyphSource&, const GlyphSource&) = default;
 };
@@ -46,7 +46,7 @@ public:
 std::u32string FitCaption(const std::u32string& caption, int available, const CaptionMetrics& metrics);
 
 struct GlyphCaptionInput {
-  SkinRect client;            // the paint rectangle
+  LayoutRect client;            // the paint rectangle
   SkinSize glyph;             // one image of the strip; 0 x 0 without a glyph
   TButtonLayout layout = TButtonLayout::blGlyphLeft;
   int margin = -1;            // -1: centre glyph and caption together
@@ -57,7 +57,7 @@ struct GlyphCaptionPlacement {
   int glyphX = 0;
   int glyphY = 0;
   std::u32string caption;  // fitted
-  SkinRect text;           // the caption's rectangle; it is centred in it
+  LayoutRect text;           // the caption's rectangle; it is centred in it
 };
 
 GlyphCaptionPlacement PlaceGlyphAndCaption(const GlyphCaptionInput& input, const std::u32string& caption,

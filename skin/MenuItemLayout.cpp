@@ -14,7 +14,7 @@ int HalfRoundedToEven(int a) {
 
 // Rectangles from the left edge of `item`, turned into their mirror images
 // inside it for a right-to-left menu.
-SkinRect Mirrored(const SkinRect& r, const SkinRect& item, bool rightToLeft) {
+LayoutRect Mirrored(const LayoutRect& r, const LayoutRect& item, bool rightToLeft) {
   if (!rightToLeft) return r;
   return {item.x + item.Right() - r.Right(), r.y, r.width, r.height};
 }
@@ -22,10 +22,10 @@ SkinRect Mirrored(const SkinRect& r, const SkinRect& item, bool rightToLeft) {
 }  // namespace
 
 MenuItemLayout LayoutMenuItem(const MenuItemInput& in) {
-  const SkinRect& r = in.item;
+  const LayoutRect& r = in.item;
   MenuItemLayout out;
-  SkinRect picture{r.x, r.y, kPictureColumn, r.height};
-  SkinRect text{r.x + kPictureColumn, r.y + 2, r.width - kPictureColumn, r.height - 2};
+  LayoutRect picture{r.x, r.y, kPictureColumn, r.height};
+  LayoutRect text{r.x + kPictureColumn, r.y + 2, r.width - kPictureColumn, r.height - 2};
   out.faceFills.push_back(text);
   if (in.topLevel) {
     out.faceFills.push_back(r);
@@ -41,17 +41,17 @@ MenuItemLayout LayoutMenuItem(const MenuItemInput& in) {
   out.pictureX = picture.x + 2;
   out.pictureY = picture.y + 1;
   if (in.checked)
-    out.checkMark = SkinRect{picture.x + 6, picture.y + 6, picture.width - 12, picture.height - 12};
+    out.checkMark = LayoutRect{picture.x + 6, picture.y + 6, picture.width - 12, picture.height - 12};
   if (in.separator) {
     out.lineLeft = r.x + 2;
     out.lineRight = r.Right() - 2;
     out.lineY = text.y + HalfRoundedToEven(text.height);
   } else if (in.isDefault) {
-    out.shadow = SkinRect{text.x + 1, text.y + 1, text.width, text.height - 1};
+    out.shadow = LayoutRect{text.x + 1, text.y + 1, text.width, text.height - 1};
     out.ink = MenuInk::Ink;
   }
 
-  for (SkinRect& fill : out.faceFills) fill = Mirrored(fill, r, in.rightToLeft);
+  for (LayoutRect& fill : out.faceFills) fill = Mirrored(fill, r, in.rightToLeft);
   out.pictureColumn = Mirrored(picture, r, in.rightToLeft);
   out.text = Mirrored(text, r, in.rightToLeft);
   if (out.outline) out.outline = Mirrored(*out.outline, r, in.rightToLeft);

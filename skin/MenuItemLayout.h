@@ -8,7 +8,7 @@ namespace lumivra {
 
 // One item of the owner-drawn main menu: a menu bar item or a drop-down item.
 struct MenuItemInput {
-  SkinRect item;            // the item's rectangle
+  LayoutRect item;            // the item's rectangle
   bool topLevel = false;    // an item of the menu bar
   bool hasPicture = false;  // the item shows a picture
   bool separator = false;
@@ -25,13 +25,13 @@ enum class MenuInk : int { Ink, Grey, Accent };  // black, 0x808080, the theme's
 // mirrored for right-to-left menus: picture column on the right, the caption
 // right-aligned, the shortcut left-aligned.
 struct MenuItemLayout {
-  std::vector<SkinRect> faceFills;   // filled with the button face, in order
-  SkinRect pictureColumn;            // 20 pixels wide
-  SkinRect text;                     // caption and shortcut go in here
-  std::optional<SkinRect> outline;   // the selection's rounded outline (6 x 6 corners)
+  std::vector<LayoutRect> faceFills;   // filled with the button face, in order
+  LayoutRect pictureColumn;            // 20 pixels wide
+  LayoutRect text;                     // caption and shortcut go in here
+  std::optional<LayoutRect> outline;   // the selection's rounded outline (6 x 6 corners)
   int pictureX = 0;                  // the picture's top-left corner
   int pictureY = 0;
-  std::optional<SkinRect> checkMark; // rounded box (3 x 3 corners), ink outline, face fill
+  std::optional<LayoutRect> checkMark; // rounded box (3 x 3 corners), ink outline, face fill
   // A separator draws one grey line from (lineLeft, lineY) to (lineRight, lineY)
   // and nothing else.
   int lineLeft = 0;
@@ -40,7 +40,7 @@ struct MenuItemLayout {
   MenuInk ink = MenuInk::Ink;
   // The default item's grey shadow: the caption once more in `shadow`
   // before the caption itself in ink.
-  std::optional<SkinRect> shadow;
+  std::optional<LayoutRect> shadow;
 };
 
 MenuItemLayout LayoutMenuItem(const MenuItemInput& input);

@@ -17,18 +17,18 @@ constexpr int kCaptionButtonWidth = 15;
 constexpr int kCaptionButtonHeight = 16;
 constexpr int kCaptionButtonTop = 8;
 
-DrawStep Copy(SkinImage image, SkinRect source, SkinRect target) {
+DrawStep Copy(SkinImage image, LayoutRect source, LayoutRect target) {
   return {StepKind::Copy, image, source, target};
 }
 
 // The wallpaper tiled over width x height, columns outer, rows inner; the last
 // column and row may overhang. Without a wallpaper, `fill` is filled instead.
-void AddBackground(DrawSteps& steps, int width, int height, SkinSize wallpaper, SkinRect fill) {
+void AddBackground(DrawSteps& steps, int width, int height, SkinSize wallpaper, LayoutRect fill) {
   if (wallpaper.Empty()) {
     steps.push_back({StepKind::Fill, SkinImage::WallPaper, {}, fill});
     return;
   }
-  const SkinRect source{0, 0, wallpaper.width, wallpaper.height};
+  const LayoutRect source{0, 0, wallpaper.width, wallpaper.height};
   for (int i = 0; i <= width / wallpaper.width; ++i)
     for (int j = 0; j <= height / wallpaper.height; ++j)
       steps.push_back(Copy(SkinImage::WallPaper, source,
@@ -91,7 +91,7 @@ void AddCaptionButtons(FramePlan& plan, const FrameInput& in) {
   enum { kCloseGlyph = 0, kMinimizeGlyph = 15, kRestoreGlyph = 30, kMaximizeGlyph = 45 };
   int x = in.width - 8;
   auto add = [&](CaptionAction action, int glyph) {
-    const SkinRect rect{x - kCaptionButtonWidth, kCaptionButtonTop, kCaptionButtonWidth, kCaptionButtonHeight};
+    const LayoutRect rect{x - kCaptionButtonWidth, kCaptionButtonTop, kCaptionButtonWidth, kCaptionButtonHeight};
     plan.buttons.push_back({rect, action});
     plan.steps.push_back({StepKind::CopyKeyed, SkinImage::CaptionButtons,
                           {glyph, 0, kCaptionButtonWidth, kCaptionButtonHeight}, rect});
@@ -122,7 +122,7 @@ FramePlan PlanFrame(const FrameInput& in) {
 
 const CaptionButton* HitCaptionButton(const std::vector<CaptionButton>& buttons, int x, int y) {
   for (const auto& button : buttons) {
-    const SkinRect& r = button.rect;
+    const LayoutRect& r = button.rect;
     if (x >= r.x && x <= r.Right() && y >= r.y && y <= r.Bottom()) return &button;
   }
   return nullptr;

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "ButtonMachine.h"
+#include "LayoutRect.h"
 
 namespace lumivra {
 
@@ -10,16 +11,6 @@ struct SkinSize {
   int height = 0;
   bool Empty() const { return width <= 0 || height <= 0; }
   friend bool operator==(const SkinSize&, const SkinSize&) = default;
-};
-
-struct SkinRect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  int Right() const { return x + width; }
-  int Bottom() const { return y + height; }
-  friend bool operator==(const SkinRect&, const SkinRect&) = default;
 };
 
 // The seven bitmaps of a scheme store.
@@ -46,8 +37,8 @@ enum class StepKind : int {
 struct DrawStep {
   StepKind kind = StepKind::Fill;
   SkinImage image = SkinImage::WallPaper;
-  SkinRect source;
-  SkinRect target;
+  LayoutRect source;
+  LayoutRect target;
   friend bool operator==(const DrawStep&, const DrawStep&) = default;
 };
 using DrawSteps = std::vector<DrawStep>;
@@ -59,7 +50,7 @@ enum class CaptionAction : int { Close, MaximizeToggle, MinimizeToggle };
 
 // A caption button: its glyph rectangle in frame coordinates and its action.
 struct CaptionButton {
-  SkinRect rect;
+  LayoutRect rect;
   CaptionAction action;
 };
 
@@ -102,7 +93,7 @@ struct ButtonFacePlan {
   DrawSteps steps;  // frames of `SpeedButton`
   FallbackEdge edge = FallbackEdge::None;
   bool pattern = false;  // fill `paint` with the 8 x 8 pattern
-  SkinRect paint;        // where glyph and caption are laid out
+  LayoutRect paint;        // where glyph and caption are laid out
 };
 
 // The face of a button of width x height in `state`. `faceSize` is the height

@@ -17,7 +17,7 @@ QImage WithoutColor(const QImage& image, QRgb key) {
   return out;
 }
 
-QRect ToQRect(const lumivra::SkinRect& r) { return QRect(r.x, r.y, r.width, r.height); }
+QRect ToQRect(const lumivra::LayoutRect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
 bool DenseDevice(const QPainter& painter) { return painter.deviceTransform().m11() > 1.0; }
 

@@ -12,7 +12,7 @@ class TepSchemeStore;
 // `image` with every pixel of colour `key` made transparent.
 QImage WithoutColor(const QImage& image, QRgb key);
 
-QRect ToQRect(const lumivra::SkinRect& r);
+QRect ToQRect(const lumivra::LayoutRect& r);
 
 // Whether `painter` draws on more device pixels than logical ones (a device
 // pixel ratio above 1), where double-size bitmaps are used.

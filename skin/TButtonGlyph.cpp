@@ -99,7 +99,7 @@ const QImage& TButtonGlyph::Image(ButtonState state, const QPalette& palette, bo
   return cache[k];
 }
 
-void TButtonGlyph::Draw(QPainter& painter, const lumivra::SkinRect& paint, const QString& caption,
+void TButtonGlyph::Draw(QPainter& painter, const lumivra::LayoutRect& paint, const QString& caption,
                         const QFont& font, lumivra::TButtonLayout layout, int margin, int spacing,
                         ButtonState state, const QPalette& palette) {
   lumivra::SkinSize glyph;

@@ -34,7 +34,7 @@ public:
   const QImage& Image(lumivra::ButtonState state, const QPalette& palette, bool twin = false);
 
   // Glyph and caption laid out in `paint` and drawn.
-  void Draw(QPainter& painter, const lumivra::SkinRect& paint, const QString& caption, const QFont& font,
+  void Draw(QPainter& painter, const lumivra::LayoutRect& paint, const QString& caption, const QFont& font,
             lumivra::TButtonLayout layout, int margin, int spacing, lumivra::ButtonState state,
             const QPalette& palette);
 

@@ -14,7 +14,7 @@ namespace {
 constexpr int kPictureColumn = 20;
 constexpr int kSeparatorHeight = 9;
 
-lumivra::SkinRect ToSkinRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+lumivra::LayoutRect ToLayoutRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
 bool HasPicture(const QStyleOptionMenuItem& item) { return !item.icon.isNull(); }
 
@@ -88,7 +88,7 @@ QSize ThemeMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* op
 
 void ThemeMenuStyle::DrawMenuItem(QPainter& p, const QStyleOptionMenuItem& item, bool topLevel) const {
   lumivra::MenuItemInput in;
-  in.item = ToSkinRect(item.rect);
+  in.item = ToLayoutRect(item.rect);
   in.topLevel = topLevel;
   in.hasPicture = HasPicture(item);
   in.separator = item.menuItemType == QStyleOptionMenuItem::Separator;

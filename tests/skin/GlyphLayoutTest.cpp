@@ -69,7 +69,7 @@ TEST(GlyphLayoutTest, GlyphAndCaptionInEachLayout) {
   auto p = PlaceGlyphAndCaption(in, U"&Find", m);
   EXPECT_EQ(p.glyphX, 30);
   EXPECT_EQ(p.glyphY, 12);
-  EXPECT_EQ(p.text, (SkinRect{50, 15, 20, 10}));
+  EXPECT_EQ(p.text, (LayoutRect{50, 15, 20, 10}));
 
   in.layout = TButtonLayout::blGlyphRight;
   in.margin = 3;

@@ -24,12 +24,12 @@ TEST(MenuItemLayoutTest, SelectionColourDisabledItemsAndTheBar) {
   in.selected = true;
   auto item = LayoutMenuItem(in);
   EXPECT_EQ(item.ink, MenuInk::Accent);
-  EXPECT_EQ(item.outline, (SkinRect{20, 2, 130, 20}));
+  EXPECT_EQ(item.outline, (LayoutRect{20, 2, 130, 20}));
   in.enabled = false;  // grey, also when selected
   EXPECT_EQ(LayoutMenuItem(in).ink, MenuInk::Grey);
   in.isDefault = true;  // the default item: grey shadow, caption in ink
   item = LayoutMenuItem(in);
-  EXPECT_EQ(item.shadow, (SkinRect{21, 3, 130, 19}));
+  EXPECT_EQ(item.shadow, (LayoutRect{21, 3, 130, 19}));
   EXPECT_EQ(item.ink, MenuInk::Ink);
 
   // A bar item without a picture: its text from the item's left edge.
@@ -38,7 +38,7 @@ TEST(MenuItemLayoutTest, SelectionColourDisabledItemsAndTheBar) {
   bar.topLevel = true;
   EXPECT_EQ(LayoutMenuItem(bar).text, bar.item);
   bar.hasPicture = true;
-  EXPECT_EQ(LayoutMenuItem(bar).text, (SkinRect{60, 2, 40, 18}));
+  EXPECT_EQ(LayoutMenuItem(bar).text, (LayoutRect{60, 2, 40, 18}));
 }
 
 TEST(MenuItemLayoutTest, RightToLeftMirrorsPictureColumnAndCheckBox) {
@@ -47,8 +47,8 @@ TEST(MenuItemLayoutTest, RightToLeftMirrorsPictureColumnAndCheckBox) {
   in.checked = true;
   in.rightToLeft = true;
   const auto item = LayoutMenuItem(in);
-  EXPECT_EQ(item.pictureColumn, (SkinRect{90, 0, 20, 24}));
-  EXPECT_EQ(item.text, (SkinRect{10, 2, 80, 22}));
-  EXPECT_EQ(item.checkMark, (SkinRect{96, 6, 8, 12}));
+  EXPECT_EQ(item.pictureColumn, (LayoutRect{90, 0, 20, 24}));
+  EXPECT_EQ(item.text, (LayoutRect{10, 2, 80, 22}));
+  EXPECT_EQ(item.checkMark, (LayoutRect{96, 6, 8, 12}));
   EXPECT_EQ(item.pictureX, 92);
 }

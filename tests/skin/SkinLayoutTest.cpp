@@ -30,7 +30,7 @@ TEST(SkinLayoutTest, FrameTilesTheWallpaperAndPutsEachBorderSliceInItsPlace) {
   in.wallpaper = {64, 64};
   auto plan = PlanFrame(in);
   EXPECT_EQ(Count(plan.steps, SkinImage::WallPaper), 3 * 2);  // i = 0, 1, 2; j = 0, 1
-  EXPECT_EQ(plan.steps[1].target, (SkinRect{0, 64, 64, 64}));  // columns outer, rows inner
+  EXPECT_EQ(plan.steps[1].target, (LayoutRect{0, 64, 64, 64}));  // columns outer, rows inner
   auto at = [&](int x, int y) { return SliceAt(plan.steps, SkinImage::Border, x, y); };
   // Border order: bottom-left, bottom, bottom-right, right, left, top-left, top, top-right.
   EXPECT_EQ(at(0, 60), 0);
@@ -71,12 +71,12 @@ TEST(SkinLayoutTest, CaptionBarAndItsButtons) {
   for (const auto& s : plan.steps) {
     if (s.image != SkinImage::InactiveCaption || s.kind != StepKind::Copy || s.source.x != 90) continue;
     EXPECT_EQ(s.source.width, 50);
-    EXPECT_EQ(s.target, (SkinRect{90 + middles * 250, 0, 250, 45}));
+    EXPECT_EQ(s.target, (LayoutRect{90 + middles * 250, 0, 250, 45}));
     ++middles;
   }
   EXPECT_EQ(middles, 3);  // k = 0 … 300 / 250 + 1
   ASSERT_EQ(plan.buttons.size(), 3u);
-  EXPECT_EQ(plan.buttons[0].rect, (SkinRect{277, 8, 15, 16}));
+  EXPECT_EQ(plan.buttons[0].rect, (LayoutRect{277, 8, 15, 16}));
   EXPECT_EQ(plan.buttons[1].action, CaptionAction::MaximizeToggle);
   const auto& last = plan.steps.back();  // minimize glyph, drawn keyed, right of x = 247
   EXPECT_EQ(last.kind, StepKind::CopyKeyed);
@@ -99,7 +99,7 @@ TEST(SkinLayoutTest, CaptionBarAndItsButtons) {
 
 TEST(SkinLayoutTest, PanelBorderOfSixByFiveTiles) {
   auto steps = PlanPanel(100, 48, {});
-  EXPECT_EQ(steps.front().target, (SkinRect{-1, -1, 102, 50}));  // no wallpaper: colour fill
+  EXPECT_EQ(steps.front().target, (LayoutRect{-1, -1, 102, 50}));  // no wallpaper: colour fill
   std::vector<int> left;
   for (const auto& s : steps)
     if (s.image == SkinImage::SmBorder && s.source.x == 36) left.push_back(s.target.y);
@@ -119,13 +119,13 @@ TEST(SkinLayoutTest, PanelBorderOfSixByFiveTiles) {
 TEST(SkinLayoutTest, FallbackFacesWithoutASkin) {
   auto flatRest = PlanButtonFace(ButtonState::Up, false, true, false, 25, 25, 0);
   EXPECT_EQ(flatRest.edge, FallbackEdge::None);
-  EXPECT_EQ(flatRest.paint, (SkinRect{1, 1, 23, 23}));
+  EXPECT_EQ(flatRest.paint, (LayoutRect{1, 1, 23, 23}));
   EXPECT_EQ(PlanButtonFace(ButtonState::Up, true, true, false, 25, 25, 0).edge, FallbackEdge::RaisedInner);
   EXPECT_EQ(PlanButtonFace(ButtonState::Disabled, true, true, false, 25, 25, 0).edge, FallbackEdge::None);
   auto stuck = PlanButtonFace(ButtonState::Exclusive, false, false, false, 25, 25, 0);
   EXPECT_EQ(stuck.edge, FallbackEdge::PushButtonPushed);
   EXPECT_TRUE(stuck.pattern);
-  EXPECT_EQ(stuck.paint, (SkinRect{2, 2, 21, 21}));
+  EXPECT_EQ(stuck.paint, (LayoutRect{2, 2, 21, 21}));
   // A flat stuck-down button under the mouse shows no pattern.
   EXPECT_FALSE(PlanButtonFace(ButtonState::Exclusive, true, true, false, 25, 25, 0).pattern);
 }

@@ -156,7 +156,7 @@ TEST(SchemeForm, PaintsWallpaperBorderAndRunsItsCaptionButtons) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
   shot = frame->grab().toImage();
   ASSERT_EQ(frame->CaptionButtons().size(), 1u);
-  EXPECT_EQ(frame->CaptionButtons()[0].rect, (lumivra::SkinRect{617, 8, 15, 16}));
+  EXPECT_EQ(frame->CaptionButtons()[0].rect, (lumivra::LayoutRect{617, 8, 15, 16}));
   EXPECT_EQ(shot.pixel(617 + 7, 8 + 7), qRgb(1, 1, 1));
   EXPECT_EQ(shot.pixel(617, 8), qRgb(9, 9, 9));  // magenta left out: the wallpaper shows
   // A new bitmap in the store repaints the frame with its owner.
