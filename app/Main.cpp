@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "app/Main.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -6,12 +6,12 @@
 #include <QTreeWidget>
 #include <exception>
 
-#include "ApplicationError.h"
-#include "IEDocHostUIHandler.h"
-#include "Maker.h"
-#include "MessageBoxes.h"
-#include "QtText.h"
-#include "Wallpaper.h"
+#include "browser/IEDocHostUIHandler.h"
+#include "content/Maker.h"
+#include "controls/QtText.h"
+#include "controls/Wallpaper.h"
+#include "dialogs/ApplicationError.h"
+#include "dialogs/MessageBoxes.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "ContentStore.h"
-#include "ProgramFolders.h"
-#include "StringList.h"
+#include "content/ContentStore.h"
+#include "content/ProgramFolders.h"
+#include "content/StringList.h"
 
 class MessageBoxes;
 class QAction;

@@ -1,15 +1,15 @@
-#include "Main.h"
+#include "app/Main.h"
 
 #include <QAction>
 
-#include "BookmarkActions.h"
-#include "Bookmarks.h"
-#include "CommonDialog.h"
-#include "MessageBoxes.h"
-#include "QtText.h"
-#include "Settings.h"
-#include "SettingsClock.h"
-#include "SettingsFile.h"
+#include "controls/QtText.h"
+#include "dialogs/CommonDialog.h"
+#include "dialogs/MessageBoxes.h"
+#include "state/BookmarkActions.h"
+#include "state/Bookmarks.h"
+#include "state/Settings.h"
+#include "state/SettingsClock.h"
+#include "state/SettingsFile.h"
 
 namespace {
 

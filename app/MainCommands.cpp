@@ -1,19 +1,19 @@
-#include "Main.h"
+#include "app/Main.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QTreeWidget>
 #include <QUrl>
 
-#include "CommonDialog.h"
-#include "DisplayOption.h"
-#include "InformationDialog.h"
-#include "Maker.h"
-#include "NodeKey.h"
-#include "Printing.h"
-#include "QtText.h"
-#include "SearchDialog.h"
-#include "Wallpaper.h"
+#include "content/DisplayOption.h"
+#include "content/Maker.h"
+#include "content/NodeKey.h"
+#include "controls/QtText.h"
+#include "controls/Wallpaper.h"
+#include "dialogs/CommonDialog.h"
+#include "dialogs/InformationDialog.h"
+#include "dialogs/Printing.h"
+#include "search/SearchDialog.h"
 
 void TMainForm::PrepareCommonDialog(TCommonDlg& dlg) {
   dlg.SetTexture(CurrentWallpaper());

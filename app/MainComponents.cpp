@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "app/Main.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -13,21 +13,21 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-#include "Artwork.h"
-#include "BrowserProfile.h"
-#include "ButtonLayout.h"
-#include "DialogFont.h"
-#include "Mark.h"
-#include "Maker.h"
-#include "QtText.h"
-#include "ReaderPage.h"
-#include "Splitter.h"
-#include "TepScheme.h"
-#include "TepSchemeButton.h"
-#include "TepSchemeForm.h"
-#include "TepSchemePanel.h"
-#include "ThemeArtwork.h"
-#include "Wallpaper.h"
+#include "app/Splitter.h"
+#include "browser/BrowserProfile.h"
+#include "browser/ReaderPage.h"
+#include "content/Maker.h"
+#include "controls/DialogFont.h"
+#include "controls/Mark.h"
+#include "controls/QtText.h"
+#include "controls/Wallpaper.h"
+#include "skin/Artwork.h"
+#include "skin/ButtonLayout.h"
+#include "skin/TepScheme.h"
+#include "skin/TepSchemeButton.h"
+#include "skin/TepSchemeForm.h"
+#include "skin/TepSchemePanel.h"
+#include "skin/ThemeArtwork.h"
 
 namespace {
 

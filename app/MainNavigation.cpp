@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "app/Main.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -10,16 +10,16 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-#include "BrowserDocument.h"
-#include "ChapterCatalogue.h"
-#include "ChapterPageBuilder.h"
-#include "DisplayOption.h"
-#include "IEDocHostUIHandler.h"
-#include "Maker.h"
-#include "NodeKey.h"
-#include "QtText.h"
-#include "Splitter.h"
-#include "TextLines.h"
+#include "app/Splitter.h"
+#include "browser/BrowserDocument.h"
+#include "browser/IEDocHostUIHandler.h"
+#include "content/ChapterCatalogue.h"
+#include "content/DisplayOption.h"
+#include "content/Maker.h"
+#include "content/NodeKey.h"
+#include "content/TextLines.h"
+#include "controls/QtText.h"
+#include "pages/ChapterPageBuilder.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "Main.h"
+#include "app/Main.h"
 
 #include <QMenuBar>
 
-#include "CommonDialog.h"
-#include "TepSchemePanel.h"
-#include "ThemeArtwork.h"
-#include "ThemeMenuStyle.h"
-#include "Themes.h"
+#include "dialogs/CommonDialog.h"
+#include "skin/TepSchemePanel.h"
+#include "skin/ThemeArtwork.h"
+#include "skin/ThemeMenuStyle.h"
+#include "skin/Themes.h"
 
 void TMainForm::ApplyTheme(int type) {
   if (!CopyThemeIntoStore(type, *Skin)) return;

@@ -2,14 +2,14 @@
 #include <QApplication>
 #include <memory>
 
-#include "BrowserProfile.h"
-#include "InformationDialog.h"
-#include "Main.h"
-#include "Maker.h"
-#include "SearchDialog.h"
-#include "SearchPageWindow.h"
-#include "SplashScreenDialog.h"
-#include "WindowPlacement.h"
+#include "app/Main.h"
+#include "app/WindowPlacement.h"
+#include "browser/BrowserProfile.h"
+#include "content/Maker.h"
+#include "controls/SplashScreenDialog.h"
+#include "dialogs/InformationDialog.h"
+#include "dialogs/SearchPageWindow.h"
+#include "search/SearchDialog.h"
 
 int main(int argc, char** argv) {
   // The scheme and the fonts must be known before the browser engine starts.

@@ -2,8 +2,8 @@
 // the current folder.
 #include <benchmark/benchmark.h>
 
-#include "ChapterPageBuilder.h"
-#include "ContentStore.h"
+#include "content/ContentStore.h"
+#include "pages/ChapterPageBuilder.h"
 
 namespace {
 

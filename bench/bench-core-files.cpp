@@ -2,8 +2,8 @@
 // current folder, as the verse search does.
 #include <benchmark/benchmark.h>
 
-#include "ContentStore.h"
-#include "PeResourceFile.h"
+#include "content/ContentStore.h"
+#include "content/PeResourceFile.h"
 
 namespace {
 

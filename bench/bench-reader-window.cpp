@@ -27,19 +27,19 @@
 #include <memory>
 #include <sstream>
 
-#include "BrowserDocument.h"
-#include "BrowserProfile.h"
-#include "ChapterPageBuilder.h"
-#include "Cp1252.h"
-#include "ScriptText.h"
-#include "AutoCombo.h"
-#include "InformationDialog.h"
-#include "Main.h"
-#include "Maker.h"
-#include "MessageBoxes.h"
-#include "SearchDialog.h"
-#include "SearchPageWindow.h"
-#include "SplashScreenDialog.h"
+#include "app/Main.h"
+#include "browser/BrowserDocument.h"
+#include "browser/BrowserProfile.h"
+#include "browser/ScriptText.h"
+#include "content/Cp1252.h"
+#include "content/Maker.h"
+#include "controls/SplashScreenDialog.h"
+#include "dialogs/InformationDialog.h"
+#include "dialogs/MessageBoxes.h"
+#include "dialogs/SearchPageWindow.h"
+#include "pages/ChapterPageBuilder.h"
+#include "search/AutoCombo.h"
+#include "search/SearchDialog.h"
 
 namespace {
 

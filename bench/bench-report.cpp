@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ContentStore.h"
-#include "SearchPages.h"
-#include "VerseSearch.h"
+#include "content/ContentStore.h"
+#include "search/SearchPages.h"
+#include "search/VerseSearch.h"
 
 namespace {
 

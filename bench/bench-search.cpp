@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "PeResourceFile.h"
-#include "VerseSearch.h"
+#include "content/PeResourceFile.h"
+#include "search/VerseSearch.h"
 
 namespace {
 

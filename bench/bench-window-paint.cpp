@@ -10,10 +10,10 @@
 #include <QWebEngineView>
 #include <cstdio>
 
-#include "BrowserProfile.h"
-#include "Main.h"
-#include "TepSchemeForm.h"
-#include "TepSchemePanel.h"
+#include "app/Main.h"
+#include "browser/BrowserProfile.h"
+#include "skin/TepSchemeForm.h"
+#include "skin/TepSchemePanel.h"
 
 namespace {
 

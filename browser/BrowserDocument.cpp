@@ -1,4 +1,4 @@
-#include "BrowserDocument.h"
+#include "browser/BrowserDocument.h"
 
 #include <QEventLoop>
 #include <QPointer>
@@ -8,8 +8,8 @@
 #include <QWebEngineView>
 #include <memory>
 
-#include "Cp1252.h"
-#include "ScriptText.h"
+#include "browser/ScriptText.h"
+#include "content/Cp1252.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "BrowserProfile.h"
+#include "browser/BrowserProfile.h"
 
 #include <unistd.h>
 
@@ -9,12 +9,12 @@
 #include <QWebEngineProfile>
 #include <string>
 
-#include "EngineFlags.h"
+#include "browser/EngineFlags.h"
 
-#include "Fonts.h"
-#include "OfflineInterceptor.h"
-#include "PageCompat.h"
-#include "ResSchemeHandler.h"
+#include "browser/Fonts.h"
+#include "browser/OfflineInterceptor.h"
+#include "browser/PageCompat.h"
+#include "browser/ResSchemeHandler.h"
 
 namespace {
 

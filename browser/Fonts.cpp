@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "browser/Fonts.h"
 
 #include <cstdlib>
 #include <filesystem>

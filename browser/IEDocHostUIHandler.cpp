@@ -1,4 +1,4 @@
-#include "IEDocHostUIHandler.h"
+#include "browser/IEDocHostUIHandler.h"
 
 #include <QChildEvent>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "OfflineInterceptor.h"
+#include "browser/OfflineInterceptor.h"
 
 #include <QUrl>
 

@@ -1,10 +1,10 @@
-#include "PageCompat.h"
+#include "browser/PageCompat.h"
 
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
-#include "PageResources.h"
+#include "pages/PageResources.h"
 
 namespace {
 

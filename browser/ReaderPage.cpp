@@ -1,4 +1,4 @@
-#include "ReaderPage.h"
+#include "browser/ReaderPage.h"
 
 #include <QDesktopServices>
 

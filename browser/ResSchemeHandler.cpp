@@ -1,11 +1,11 @@
-#include "ResSchemeHandler.h"
+#include "browser/ResSchemeHandler.h"
 
 #include <QBuffer>
 #include <QUrl>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
-#include "PageResources.h"
+#include "pages/PageResources.h"
 
 namespace {
 

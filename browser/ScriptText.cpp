@@ -1,4 +1,4 @@
-#include "ScriptText.h"
+#include "browser/ScriptText.h"
 
 #include <cstdio>
 

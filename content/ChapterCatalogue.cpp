@@ -1,8 +1,8 @@
-#include "ChapterCatalogue.h"
+#include "content/ChapterCatalogue.h"
 
 #include <array>
 
-#include "IntConvert.h"
+#include "content/IntConvert.h"
 
 namespace lumivra {
 namespace {

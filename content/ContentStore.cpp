@@ -1,8 +1,8 @@
-#include "ContentStore.h"
+#include "content/ContentStore.h"
 
-#include "ContentError.h"
-#include "ProgramFolders.h"
-#include "TextLines.h"
+#include "content/ContentError.h"
+#include "content/ProgramFolders.h"
+#include "content/TextLines.h"
 
 namespace lumivra {
 

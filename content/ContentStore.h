@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "DisplayOption.h"
-#include "PeResourceFile.h"
-#include "StringList.h"
+#include "content/DisplayOption.h"
+#include "content/PeResourceFile.h"
+#include "content/StringList.h"
 
 namespace lumivra {
 

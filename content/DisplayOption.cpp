@@ -1,4 +1,4 @@
-#include "DisplayOption.h"
+#include "content/DisplayOption.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "IntConvert.h"
+#include "content/IntConvert.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "NodeKey.h"
+#include "content/NodeKey.h"
 
 namespace lumivra {
 

@@ -1,4 +1,4 @@
-#include "PeResourceFile.h"
+#include "content/PeResourceFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -6,9 +6,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "Cp1252.h"
-#include "PeLayout.h"
-#include "Prefault.h"
+#include "content/Cp1252.h"
+#include "content/PeLayout.h"
+#include "content/Prefault.h"
 
 namespace lumivra {
 namespace {

@@ -1,4 +1,4 @@
-#include "Prefault.h"
+#include "content/Prefault.h"
 
 #include <sys/mman.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "ProgramFolders.h"
+#include "content/ProgramFolders.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "TextLines.h"
+#include "content/TextLines.h"
 
 #include <cstring>
 

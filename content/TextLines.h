@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "StringList.h"
+#include "content/StringList.h"
 
 namespace lumivra {
 

@@ -1,4 +1,4 @@
-#include "CorelButton.h"
+#include "controls/CorelButton.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "DialogFont.h"
+#include "controls/DialogFont.h"
 
 namespace {
 

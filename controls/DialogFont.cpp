@@ -1,4 +1,4 @@
-#include "DialogFont.h"
+#include "controls/DialogFont.h"
 
 #include <QFile>
 #include <QFontDatabase>

@@ -1,10 +1,10 @@
-#include "JPanelTexture.h"
+#include "controls/JPanelTexture.h"
 
 #include <QPainter>
 #include <QPalette>
 
-#include "SkinPainter.h"
-#include "TextureLayout.h"
+#include "controls/TextureLayout.h"
+#include "skin/SkinPainter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "JpegImage.h"
+#include "controls/JpegImage.h"
 
 #include <csetjmp>
 #include <cstdio>

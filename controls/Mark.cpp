@@ -1,4 +1,4 @@
-#include "Mark.h"
+#include "controls/Mark.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "SkinPainter.h"
+#include "skin/SkinPainter.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <exception>
 #include <functional>
 
-#include "MarkLayout.h"
+#include "controls/MarkLayout.h"
 
 class QMenuBar;
 class QPainter;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-#include "Cp1252.h"
+#include "content/Cp1252.h"
 
 inline QString FromCp1252(const std::string& text) {
   return QString::fromStdString(lumivra::Cp1252ToUtf8(text));

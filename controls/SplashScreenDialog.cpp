@@ -1,4 +1,4 @@
-#include "SplashScreenDialog.h"
+#include "controls/SplashScreenDialog.h"
 
 #include <QElapsedTimer>
 #include <QFrame>
@@ -11,11 +11,11 @@
 #include <QWindow>
 #include <memory>
 
-#include "DialogFont.h"
-#include "JpegImage.h"
-#include "Maker.h"
-#include "PageResources.h"
-#include "WavePanel.h"
+#include "content/Maker.h"
+#include "controls/DialogFont.h"
+#include "controls/JpegImage.h"
+#include "controls/WavePanel.h"
+#include "pages/PageResources.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TextureLayout.h"
+#include "controls/TextureLayout.h"
 
 #include <algorithm>
 

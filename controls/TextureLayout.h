@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "LayoutRect.h"
+#include "skin/LayoutRect.h"
 
 namespace lumivra {
 

@@ -1,6 +1,6 @@
-#include "Wallpaper.h"
+#include "controls/Wallpaper.h"
 
-#include "PageResources.h"
+#include "pages/PageResources.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "LayoutRect.h"
+#include "skin/LayoutRect.h"
 
 namespace lumivra {
 

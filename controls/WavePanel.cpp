@@ -1,11 +1,11 @@
-#include "WavePanel.h"
+#include "controls/WavePanel.h"
 
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimerEvent>
 
-#include "SkinPainter.h"
+#include "skin/SkinPainter.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "WaveBands.h"
+#include "controls/WaveBands.h"
 
 enum TDirection { drLeftToRight, drRightToLeft, drTopToBottom, drBottomToTop };
 enum TAlignHor { hrLeft, hrCenter, hrRight };

@@ -1,9 +1,9 @@
-#include "ApplicationError.h"
+#include "dialogs/ApplicationError.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "Maker.h"
+#include "content/Maker.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "CommonDialog.h"
+#include "dialogs/CommonDialog.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -8,17 +8,17 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "ApplicationError.h"
-#include "ContentError.h"
-#include "CorelButton.h"
-#include "DialogFont.h"
-#include "GotoEntry.h"
-#include "JPanelTexture.h"
-#include "Maker.h"
-#include "PageResources.h"
-#include "TextLines.h"
-#include "Wallpaper.h"
-#include "QtText.h"
+#include "content/ContentError.h"
+#include "content/Maker.h"
+#include "content/TextLines.h"
+#include "controls/CorelButton.h"
+#include "controls/DialogFont.h"
+#include "controls/JPanelTexture.h"
+#include "controls/QtText.h"
+#include "controls/Wallpaper.h"
+#include "dialogs/ApplicationError.h"
+#include "dialogs/GotoEntry.h"
+#include "pages/PageResources.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "GotoEntry.h"
+#include "dialogs/GotoEntry.h"
 
-#include "ChapterCatalogue.h"
-#include "ContentError.h"
-#include "IntConvert.h"
-#include "NodeKey.h"
+#include "content/ChapterCatalogue.h"
+#include "content/ContentError.h"
+#include "content/IntConvert.h"
+#include "content/NodeKey.h"
 
 namespace lumivra {
 namespace {

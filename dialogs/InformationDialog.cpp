@@ -1,4 +1,4 @@
-#include "InformationDialog.h"
+#include "dialogs/InformationDialog.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -10,17 +10,17 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-#include "BrowserDocument.h"
-#include "BrowserProfile.h"
-#include "ReaderPage.h"
-#include "ContentStore.h"
-#include "CorelButton.h"
-#include "DialogFont.h"
-#include "IEDocHostUIHandler.h"
-#include "InformationPage.h"
-#include "JPanelTexture.h"
-#include "Printing.h"
-#include "Wallpaper.h"
+#include "browser/BrowserDocument.h"
+#include "browser/BrowserProfile.h"
+#include "browser/IEDocHostUIHandler.h"
+#include "browser/ReaderPage.h"
+#include "content/ContentStore.h"
+#include "controls/CorelButton.h"
+#include "controls/DialogFont.h"
+#include "controls/JPanelTexture.h"
+#include "controls/Wallpaper.h"
+#include "dialogs/InformationPage.h"
+#include "dialogs/Printing.h"
 
 TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Information");

@@ -1,7 +1,7 @@
-#include "InformationPage.h"
+#include "dialogs/InformationPage.h"
 
-#include "NodeKey.h"
-#include "TextLines.h"
+#include "content/NodeKey.h"
+#include "content/TextLines.h"
 
 namespace lumivra {
 

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "StringList.h"
+#include "content/StringList.h"
 
 namespace lumivra {
 

@@ -1,4 +1,4 @@
-#include "MessageBoxes.h"
+#include "dialogs/MessageBoxes.h"
 
 QMessageBox::StandardButton QtMessageBoxes::Show(QMessageBox::Icon icon, const QString& title,
                                                  const QString& text,

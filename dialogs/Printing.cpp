@@ -1,4 +1,4 @@
-#include "Printing.h"
+#include "dialogs/Printing.h"
 
 #include <QPointer>
 #include <QPrintDialog>

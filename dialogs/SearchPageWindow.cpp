@@ -1,13 +1,13 @@
-#include "SearchPageWindow.h"
+#include "dialogs/SearchPageWindow.h"
 
 #include <QApplication>
 #include <QListWidget>
 
-#include "InformationDialog.h"
-#include "MessageBoxes.h"
-#include "SearchDialog.h"
-#include "SearchPages.h"
-#include "VerseSearch.h"
+#include "dialogs/InformationDialog.h"
+#include "dialogs/MessageBoxes.h"
+#include "search/SearchDialog.h"
+#include "search/SearchPages.h"
+#include "search/VerseSearch.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "ChapterPageBuilder.h"
+#include "pages/ChapterPageBuilder.h"
 
-#include "ChapterCatalogue.h"
-#include "ContentError.h"
-#include "TextLines.h"
+#include "content/ChapterCatalogue.h"
+#include "content/ContentError.h"
+#include "content/TextLines.h"
 
 namespace lumivra {
 namespace {

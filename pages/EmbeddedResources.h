@@ -2,7 +2,7 @@
 #include <span>
 #include <string_view>
 
-#include "PageResources.h"
+#include "pages/PageResources.h"
 
 namespace lumivra::detail {
 

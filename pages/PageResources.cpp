@@ -1,6 +1,6 @@
-#include "PageResources.h"
+#include "pages/PageResources.h"
 
-#include "EmbeddedResources.h"
+#include "pages/EmbeddedResources.h"
 
 namespace lumivra {
 namespace {

@@ -1,4 +1,4 @@
-#include "AutoCombo.h"
+#include "search/AutoCombo.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ScopeNames.h"
+#include "search/ScopeNames.h"
 
 namespace lumivra {
 

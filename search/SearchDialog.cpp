@@ -1,4 +1,4 @@
-#include "SearchDialog.h"
+#include "search/SearchDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,14 +14,14 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 
-#include "AutoCombo.h"
-#include "CorelButton.h"
-#include "DialogFont.h"
-#include "JPanelTexture.h"
-#include "PageResources.h"
-#include "ScopeNames.h"
-#include "TextLines.h"
-#include "QtText.h"
+#include "content/TextLines.h"
+#include "controls/CorelButton.h"
+#include "controls/DialogFont.h"
+#include "controls/JPanelTexture.h"
+#include "controls/QtText.h"
+#include "pages/PageResources.h"
+#include "search/AutoCombo.h"
+#include "search/ScopeNames.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "VerseSearch.h"
+#include "search/VerseSearch.h"
 
 class QCheckBox;
 class QComboBox;

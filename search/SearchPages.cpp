@@ -1,10 +1,10 @@
-#include "SearchPages.h"
+#include "search/SearchPages.h"
 
-#include "ChapterCatalogue.h"
-#include "ContentError.h"
-#include "IntConvert.h"
-#include "NodeKey.h"
-#include "VerseSearch.h"
+#include "content/ChapterCatalogue.h"
+#include "content/ContentError.h"
+#include "content/IntConvert.h"
+#include "content/NodeKey.h"
+#include "search/VerseSearch.h"
 
 namespace lumivra {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "StringList.h"
+#include "content/StringList.h"
 
 namespace lumivra {
 

@@ -1,4 +1,4 @@
-#include "VerseSearch.h"
+#include "search/VerseSearch.h"
 
 #include <algorithm>
 #include <array>
@@ -11,12 +11,12 @@
 #include <emmintrin.h>
 #endif
 
-#include "ChapterCatalogue.h"
-#include "ContentError.h"
-#include "ContentStore.h"
-#include "PeResourceFile.h"
-#include "Prefault.h"
-#include "TextLines.h"
+#include "content/ChapterCatalogue.h"
+#include "content/ContentError.h"
+#include "content/ContentStore.h"
+#include "content/PeResourceFile.h"
+#include "content/Prefault.h"
+#include "content/TextLines.h"
 
 namespace lumivra {
 

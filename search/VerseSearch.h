@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "StringList.h"
+#include "content/StringList.h"
 
 namespace lumivra {
 

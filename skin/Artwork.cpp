@@ -1,8 +1,8 @@
-#include "Artwork.h"
+#include "skin/Artwork.h"
 
 #include <string>
 
-#include "PageResources.h"
+#include "pages/PageResources.h"
 
 QImage ArtworkImage(std::string_view name) {
   QImage image;

@@ -1,4 +1,4 @@
-#include "ButtonLayout.h"
+#include "skin/ButtonLayout.h"
 
 namespace lumivra {
 

@@ -1,4 +1,4 @@
-#include "ButtonMachine.h"
+#include "skin/ButtonMachine.h"
 
 namespace lumivra {
 

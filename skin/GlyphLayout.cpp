@@ -1,4 +1,4 @@
-#include "GlyphLayout.h"
+#include "skin/GlyphLayout.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "SkinLayout.h"
+#include "skin/SkinLayout.h"
 
 namespace lumivra {
 

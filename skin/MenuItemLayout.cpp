@@ -1,4 +1,4 @@
-#include "MenuItemLayout.h"
+#include "skin/MenuItemLayout.h"
 
 namespace lumivra {
 

@@ -2,7 +2,7 @@
 #include <optional>
 #include <vector>
 
-#include "SkinLayout.h"
+#include "skin/SkinLayout.h"
 
 namespace lumivra {
 

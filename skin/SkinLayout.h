@@ -1,8 +1,8 @@
 #pragma once
 #include <vector>
 
-#include "ButtonMachine.h"
-#include "LayoutRect.h"
+#include "skin/ButtonMachine.h"
+#include "skin/LayoutRect.h"
 
 namespace lumivra {
 

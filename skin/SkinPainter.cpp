@@ -1,8 +1,8 @@
-#include "SkinPainter.h"
+#include "skin/SkinPainter.h"
 
 #include <QPainter>
 
-#include "TepSchemeStore.h"
+#include "skin/TepSchemeStore.h"
 
 using lumivra::DrawStep;
 using lumivra::StepKind;

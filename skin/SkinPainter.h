@@ -4,7 +4,7 @@
 #include <QRect>
 #include <functional>
 
-#include "SkinLayout.h"
+#include "skin/SkinLayout.h"
 
 class QPainter;
 class TepSchemeStore;

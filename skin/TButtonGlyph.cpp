@@ -1,9 +1,9 @@
-#include "TButtonGlyph.h"
+#include "skin/TButtonGlyph.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "SkinPainter.h"
+#include "skin/SkinPainter.h"
 
 using lumivra::ButtonState;
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <array>
 
-#include "GlyphLayout.h"
+#include "skin/GlyphLayout.h"
 
 class QPainter;
 

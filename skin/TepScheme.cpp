@@ -1,10 +1,10 @@
-#include "TepScheme.h"
+#include "skin/TepScheme.h"
 
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "TepSchemeButton.h"
-#include "TepSchemeForm.h"
+#include "skin/TepSchemeButton.h"
+#include "skin/TepSchemeForm.h"
 
 TepScheme::TepScheme(QObject* owner) : QObject(owner) {
   // A widget announces its end before it deletes its children (the store

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-#include "TepSchemeStore.h"
+#include "skin/TepSchemeStore.h"
 
 // The notification a skinned control gets when its scheme's store changes.
 // Delivered synchronously: QCoreApplication::sendEvent.

@@ -1,4 +1,4 @@
-#include "TepSchemeButton.h"
+#include "skin/TepSchemeButton.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -8,9 +8,9 @@
 
 #include <memory>
 
-#include "Artwork.h"
-#include "SkinPainter.h"
-#include "TepScheme.h"
+#include "skin/Artwork.h"
+#include "skin/SkinPainter.h"
+#include "skin/TepScheme.h"
 
 using lumivra::ButtonState;
 using lumivra::FallbackEdge;

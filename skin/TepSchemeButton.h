@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <string_view>
 
-#include "ButtonMachine.h"
-#include "TButtonGlyph.h"
-#include "TepScheme.h"
+#include "skin/ButtonMachine.h"
+#include "skin/TButtonGlyph.h"
+#include "skin/TepScheme.h"
 
 // A skinned push button with an optional glyph and caption: a plain button,
 // a flat (hover highlighting) one, or one of a group of exclusive toggle

@@ -1,4 +1,4 @@
-#include "TepSchemeForm.h"
+#include "skin/TepSchemeForm.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -7,8 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "SkinPainter.h"
-#include "TepScheme.h"
+#include "skin/SkinPainter.h"
+#include "skin/TepScheme.h"
 
 using lumivra::SkinImage;
 

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "SkinLayout.h"
-#include "TepScheme.h"
+#include "skin/SkinLayout.h"
+#include "skin/TepScheme.h"
 
 // One line of the frame's caption bar.
 struct TepCaption {

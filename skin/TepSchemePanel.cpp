@@ -1,11 +1,11 @@
-#include "TepSchemePanel.h"
+#include "skin/TepSchemePanel.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
-#include "SkinPainter.h"
-#include "TepScheme.h"
+#include "skin/SkinPainter.h"
+#include "skin/TepScheme.h"
 
 TepSchemePanel::TepSchemePanel(QWidget* parent) : QWidget(parent) {
   resize(100, 50);

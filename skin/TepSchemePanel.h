@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "TepScheme.h"
+#include "skin/TepScheme.h"
 
 // A panel whose face is its scheme store's wallpaper inside a 6 x 5 bitmap
 // border (the store's SmBorder). Without a scheme or store: a plain raised

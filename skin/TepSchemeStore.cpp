@@ -1,8 +1,8 @@
-#include "TepSchemeStore.h"
+#include "skin/TepSchemeStore.h"
 
 #include <QWidget>
 
-#include "TepScheme.h"
+#include "skin/TepScheme.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <array>
 
-#include "SkinLayout.h"
+#include "skin/SkinLayout.h"
 
 // The seven skin bitmaps, each cut into the slices the painters copy from.
 // The store keeps its own copies; setting one repaints the owner (its parent)

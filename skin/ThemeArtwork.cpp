@@ -1,12 +1,12 @@
-#include "ThemeArtwork.h"
+#include "skin/ThemeArtwork.h"
 
 #include <QImage>
 #include <array>
 #include <string>
 
-#include "Artwork.h"
-#include "TepSchemeStore.h"
-#include "Themes.h"
+#include "skin/Artwork.h"
+#include "skin/TepSchemeStore.h"
+#include "skin/Themes.h"
 
 namespace {
 

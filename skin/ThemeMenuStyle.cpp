@@ -1,4 +1,4 @@
-#include "ThemeMenuStyle.h"
+#include "skin/ThemeMenuStyle.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -6,8 +6,8 @@
 #include <QStyleOptionMenuItem>
 #include <qdrawutil.h>
 
-#include "MenuItemLayout.h"
-#include "SkinPainter.h"
+#include "skin/MenuItemLayout.h"
+#include "skin/SkinPainter.h"
 
 namespace {
 

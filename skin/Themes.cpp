@@ -1,4 +1,4 @@
-#include "Themes.h"
+#include "skin/Themes.h"
 
 namespace lumivra {
 

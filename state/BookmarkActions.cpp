@@ -1,8 +1,8 @@
-#include "BookmarkActions.h"
+#include "state/BookmarkActions.h"
 
 #include <QAction>
 
-#include "Cp1252.h"
+#include "content/Cp1252.h"
 
 lumivra::BookmarkMenuModel ReadBookmarkMenu(const TBookmarkActions& actions) {
   lumivra::BookmarkMenuModel menu;

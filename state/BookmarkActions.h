@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 
-#include "Bookmarks.h"
+#include "state/Bookmarks.h"
 
 class QAction;
 

@@ -1,12 +1,12 @@
-#include "Bookmarks.h"
+#include "state/Bookmarks.h"
 
 #include <algorithm>
 
-#include "ChapterCatalogue.h"
-#include "ContentError.h"
-#include "IntConvert.h"
-#include "NodeKey.h"
-#include "TextLines.h"
+#include "content/ChapterCatalogue.h"
+#include "content/ContentError.h"
+#include "content/IntConvert.h"
+#include "content/NodeKey.h"
+#include "content/TextLines.h"
 
 namespace lumivra {
 

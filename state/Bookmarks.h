@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "StringList.h"
+#include "content/StringList.h"
 
 namespace lumivra {
 

@@ -1,9 +1,9 @@
-#include "Settings.h"
+#include "state/Settings.h"
 
 #include <cstdio>
 
-#include "Bookmarks.h"
-#include "IntConvert.h"
+#include "content/IntConvert.h"
+#include "state/Bookmarks.h"
 
 namespace lumivra {
 namespace {

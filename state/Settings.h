@@ -3,7 +3,7 @@
 #include <ctime>
 #include <string>
 
-#include "StringList.h"
+#include "content/StringList.h"
 
 namespace lumivra {
 

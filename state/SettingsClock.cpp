@@ -1,12 +1,12 @@
-#include "SettingsClock.h"
+#include "state/SettingsClock.h"
 
 #include <QDateTime>
 #include <QLocale>
 
 #include <ctime>
 
-#include "Cp1252.h"
-#include "Settings.h"
+#include "content/Cp1252.h"
+#include "state/Settings.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SettingsFile.h"
+#include "state/SettingsFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,8 +10,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "ContentError.h"
-#include "TextLines.h"
+#include "content/ContentError.h"
+#include "content/TextLines.h"
 
 namespace lumivra {
 namespace {

@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 
-#include "Settings.h"
-#include "StringList.h"
+#include "content/StringList.h"
+#include "state/Settings.h"
 
 namespace lumivra {
 

@@ -1,15 +1,15 @@
-#include "ContentPacker.h"
+#include "tools/ContentPacker.h"
 
 #include <array>
 #include <fstream>
 #include <system_error>
 
-#include "ChapterCatalogue.h"
-#include "ContentStore.h"
-#include "InfoPages.h"
-#include "LineEncoding.h"
-#include "PeResourceFile.h"
-#include "PeResourceWriter.h"
+#include "content/ChapterCatalogue.h"
+#include "content/ContentStore.h"
+#include "content/PeResourceFile.h"
+#include "tools/InfoPages.h"
+#include "tools/LineEncoding.h"
+#include "tools/PeResourceWriter.h"
 
 namespace lumivra {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ContentSource.h"
+#include "tools/ContentSource.h"
 
 namespace lumivra {
 

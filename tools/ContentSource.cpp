@@ -1,10 +1,10 @@
-#include "ContentSource.h"
+#include "tools/ContentSource.h"
 
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "ChapterCatalogue.h"
+#include "content/ChapterCatalogue.h"
 
 namespace lumivra {
 namespace {

@@ -1,10 +1,10 @@
-#include "InfoPages.h"
+#include "tools/InfoPages.h"
 
 #include <algorithm>
 
-#include "ChapterCatalogue.h"
-#include "LineEncoding.h"
-#include "TextLines.h"
+#include "content/ChapterCatalogue.h"
+#include "content/TextLines.h"
+#include "tools/LineEncoding.h"
 
 namespace lumivra {
 namespace {

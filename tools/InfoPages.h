@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "ContentSource.h"
+#include "tools/ContentSource.h"
 
 namespace lumivra {
 

@@ -1,9 +1,9 @@
-#include "LineEncoding.h"
+#include "tools/LineEncoding.h"
 
 #include <cstdio>
 
-#include "ContentSource.h"
-#include "Cp1252.h"
+#include "content/Cp1252.h"
+#include "tools/ContentSource.h"
 
 namespace lumivra {
 namespace {

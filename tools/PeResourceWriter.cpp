@@ -1,11 +1,11 @@
-#include "PeResourceWriter.h"
+#include "tools/PeResourceWriter.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <stdexcept>
 
-#include "PeLayout.h"
+#include "content/PeLayout.h"
 
 namespace lumivra {
 namespace {

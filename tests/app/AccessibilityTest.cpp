@@ -6,11 +6,11 @@
 #include <QComboBox>
 #include <QWebEngineView>
 
-#include "CommonDialog.h"
-#include "InformationDialog.h"
-#include "ReaderTestSupport.h"
-#include "SearchDialog.h"
-#include "TepSchemeButton.h"
+#include "dialogs/CommonDialog.h"
+#include "dialogs/InformationDialog.h"
+#include "search/SearchDialog.h"
+#include "skin/TepSchemeButton.h"
+#include "tests/app/ReaderTestSupport.h"
 
 using namespace lumivra::testing;
 

@@ -2,8 +2,8 @@
 #include <QMenu>
 #include <QSignalSpy>
 
-#include "IEDocHostUIHandler.h"
-#include "ReaderTestSupport.h"
+#include "browser/IEDocHostUIHandler.h"
+#include "tests/app/ReaderTestSupport.h"
 
 using namespace lumivra::testing;
 

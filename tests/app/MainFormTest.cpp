@@ -5,16 +5,16 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 
-#include "ChapterCatalogue.h"
-#include "Cp1252.h"
-#include "Maker.h"
-#include "Mark.h"
-#include "ReaderPage.h"
-#include "ReaderTestSupport.h"
-#include "Splitter.h"
-#include "TepSchemeButton.h"
-#include "TepSchemeForm.h"
-#include "TepSchemePanel.h"
+#include "app/Splitter.h"
+#include "browser/ReaderPage.h"
+#include "content/ChapterCatalogue.h"
+#include "content/Cp1252.h"
+#include "content/Maker.h"
+#include "controls/Mark.h"
+#include "skin/TepSchemeButton.h"
+#include "skin/TepSchemeForm.h"
+#include "skin/TepSchemePanel.h"
+#include "tests/app/ReaderTestSupport.h"
 
 using namespace lumivra;
 using namespace lumivra::testing;

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "BrowserDocument.h"
-#include "Main.h"
-#include "MessageBoxes.h"
+#include "app/Main.h"
+#include "browser/BrowserDocument.h"
+#include "dialogs/MessageBoxes.h"
 #include "support/QtWait.h"
 #include "support/TestFolder.h"
 

@@ -4,8 +4,8 @@
 #include <QScreen>
 #include <QThread>
 
-#include "ReaderTestSupport.h"
-#include "WindowPlacement.h"
+#include "app/WindowPlacement.h"
+#include "tests/app/ReaderTestSupport.h"
 
 using namespace lumivra::testing;
 

@@ -1,4 +1,4 @@
-#include "EngineFlags.h"
+#include "browser/EngineFlags.h"
 
 #include <gtest/gtest.h>
 

@@ -17,13 +17,13 @@
 
 #include <gtest/gtest.h>
 
-#include "ChapterPageBuilder.h"
-#include "Fonts.h"
-#include "OfflineInterceptor.h"
-#include "PageCompat.h"
-#include "PageResources.h"
-#include "ResSchemeHandler.h"
-#include "ScriptText.h"
+#include "browser/Fonts.h"
+#include "browser/OfflineInterceptor.h"
+#include "browser/PageCompat.h"
+#include "browser/ResSchemeHandler.h"
+#include "browser/ScriptText.h"
+#include "pages/ChapterPageBuilder.h"
+#include "pages/PageResources.h"
 #include "support/QtWait.h"
 
 namespace {

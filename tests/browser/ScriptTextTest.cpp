@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ScriptText.h"
+#include "browser/ScriptText.h"
 
 using namespace lumivra;
 

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "ContentError.h"
-#include "ContentStore.h"
-#include "PeImage.h"
-#include "ProgramFolders.h"
+#include "content/ContentError.h"
+#include "content/ContentStore.h"
+#include "content/ProgramFolders.h"
 #include "support/TestFolder.h"
+#include "tests/content/PeImage.h"
 
 namespace lumivra {
 namespace {

@@ -1,11 +1,11 @@
 // DLLs linked by a Windows toolchain must read like our own.
 #include <gtest/gtest.h>
 
-#include "ContentError.h"
-#include "ContentStore.h"
-#include "MingwDll.h"
-#include "PeResourceFile.h"
+#include "content/ContentError.h"
+#include "content/ContentStore.h"
+#include "content/PeResourceFile.h"
 #include "support/TestFolder.h"
+#include "tests/content/MingwDll.h"
 
 namespace lumivra {
 namespace {

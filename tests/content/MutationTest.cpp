@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <random>
 
-#include "MingwDll.h"
-#include "PeImage.h"
-#include "PeResourceFile.h"
+#include "content/PeResourceFile.h"
 #include "support/TestFolder.h"
+#include "tests/content/MingwDll.h"
+#include "tests/content/PeImage.h"
 
 namespace lumivra {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "PeImage.h"
-#include "PeResourceFile.h"
+#include "content/PeResourceFile.h"
 #include "support/TestFolder.h"
+#include "tests/content/PeImage.h"
 
 namespace lumivra {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Cp1252.h"
-#include "IntConvert.h"
-#include "TextLines.h"
+#include "content/Cp1252.h"
+#include "content/IntConvert.h"
+#include "content/TextLines.h"
 
 namespace lumivra {
 namespace {

@@ -3,9 +3,9 @@
 #include <array>
 #include <utility>
 
-#include "ChapterCatalogue.h"
-#include "DisplayOption.h"
-#include "NodeKey.h"
+#include "content/ChapterCatalogue.h"
+#include "content/DisplayOption.h"
+#include "content/NodeKey.h"
 
 namespace lumivra {
 namespace {

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CorelButton.h"
-#include "JPanelTexture.h"
-#include "Wallpaper.h"
+#include "controls/CorelButton.h"
+#include "controls/JPanelTexture.h"
+#include "controls/Wallpaper.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <tuple>
 
-#include "JpegImage.h"
-#include "PageResources.h"
+#include "controls/JpegImage.h"
+#include "pages/PageResources.h"
 
 using namespace lumivra;
 

@@ -1,4 +1,4 @@
-#include "MarkLayout.h"
+#include "controls/MarkLayout.h"
 
 #include <gtest/gtest.h>
 

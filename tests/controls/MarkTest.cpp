@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Mark.h"
+#include "controls/Mark.h"
 
 TEST(Mark, NeedsAWindowAndTakesTheMenuBarsCorner) {
   QMainWindow window;

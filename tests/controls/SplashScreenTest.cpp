@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "SplashScreenDialog.h"
-#include "WavePanel.h"
+#include "controls/SplashScreenDialog.h"
+#include "controls/WavePanel.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "WaveBands.h"
+#include "controls/WaveBands.h"
 
 #include <gtest/gtest.h>
 

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "CommonDialog.h"
-#include "CorelButton.h"
-#include "DisplayOption.h"
-#include "JPanelTexture.h"
+#include "content/DisplayOption.h"
+#include "controls/CorelButton.h"
+#include "controls/JPanelTexture.h"
+#include "dialogs/CommonDialog.h"
 
 namespace {
 

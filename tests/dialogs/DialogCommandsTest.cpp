@@ -6,16 +6,16 @@
 #include <QLineEdit>
 #include <QUrl>
 
-#include "Artwork.h"
-#include "ContentStore.h"
-#include "CorelButton.h"
-#include "TepSchemeButton.h"
-#include "TepSchemeStore.h"
-#include "JPanelTexture.h"
-#include "Maker.h"
-#include "Wallpaper.h"
-#include "app/ReaderTestSupport.h"
+#include "content/ContentStore.h"
+#include "content/Maker.h"
+#include "controls/CorelButton.h"
+#include "controls/JPanelTexture.h"
+#include "controls/Wallpaper.h"
+#include "skin/Artwork.h"
+#include "skin/TepSchemeButton.h"
+#include "skin/TepSchemeStore.h"
 #include "support/DialogDriver.h"
+#include "tests/app/ReaderTestSupport.h"
 
 using namespace lumivra::testing;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ContentError.h"
-#include "GotoEntry.h"
+#include "content/ContentError.h"
+#include "dialogs/GotoEntry.h"
 
 using namespace lumivra;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "InformationPage.h"
+#include "dialogs/InformationPage.h"
 
 using namespace lumivra;
 

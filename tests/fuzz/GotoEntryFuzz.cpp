@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "ContentError.h"
-#include "GotoEntry.h"
+#include "content/ContentError.h"
+#include "dialogs/GotoEntry.h"
 
 using namespace lumivra;
 

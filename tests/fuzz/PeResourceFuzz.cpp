@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "PeResourceFile.h"
-#include "TextLines.h"
+#include "content/PeResourceFile.h"
+#include "content/TextLines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto file = lumivra::PeResourceFile::FromBytes(std::string(reinterpret_cast<const char*>(data), size));

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "SearchPages.h"
-#include "VerseSearch.h"
+#include "search/SearchPages.h"
+#include "search/VerseSearch.h"
 
 using namespace lumivra;
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Bookmarks.h"
-#include "Settings.h"
-#include "TextLines.h"
+#include "content/TextLines.h"
+#include "state/Bookmarks.h"
+#include "state/Settings.h"
 
 using namespace lumivra;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ChapterPageBuilder.h"
-#include "ContentError.h"
+#include "content/ContentError.h"
+#include "pages/ChapterPageBuilder.h"
 
 namespace lumivra {
 namespace {

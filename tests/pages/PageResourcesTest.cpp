@@ -1,4 +1,4 @@
-#include "PageResources.h"
+#include "pages/PageResources.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <tuple>
 #include <utility>
 
-#include "Maker.h"
+#include "content/Maker.h"
 
 namespace lumivra {
 namespace {

@@ -1,4 +1,4 @@
-#include "SearchDialog.h"
+#include "search/SearchDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,13 +14,13 @@
 
 #include <gtest/gtest.h>
 
-#include "AutoCombo.h"
-#include "ContentError.h"
-#include "CorelButton.h"
-#include "Cp1252.h"
-#include "JPanelTexture.h"
-#include "TranslationFixture.h"
+#include "content/ContentError.h"
+#include "content/Cp1252.h"
+#include "controls/CorelButton.h"
+#include "controls/JPanelTexture.h"
+#include "search/AutoCombo.h"
 #include "support/QtWait.h"
+#include "tests/search/TranslationFixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ContentError.h"
-#include "SearchPages.h"
+#include "content/ContentError.h"
+#include "search/SearchPages.h"
 
 using namespace lumivra;
 

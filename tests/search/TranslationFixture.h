@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "PeResourceFile.h"
-#include "content/PeImage.h"
+#include "content/PeResourceFile.h"
+#include "tests/content/PeImage.h"
 
 namespace lumivra::testing {
 

@@ -1,10 +1,10 @@
-#include "VerseSearch.h"
+#include "search/VerseSearch.h"
 
 #include <gtest/gtest.h>
 
-#include "ContentError.h"
-#include "ScopeNames.h"
-#include "TranslationFixture.h"
+#include "content/ContentError.h"
+#include "search/ScopeNames.h"
+#include "tests/search/TranslationFixture.h"
 
 using namespace lumivra;
 using lumivra::testing::MakeTranslation;

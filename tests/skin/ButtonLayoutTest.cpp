@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ButtonLayout.h"
-#include "ButtonMachine.h"
-#include "GlyphLayout.h"
-#include "SkinLayout.h"
+#include "skin/ButtonLayout.h"
+#include "skin/ButtonMachine.h"
+#include "skin/GlyphLayout.h"
+#include "skin/SkinLayout.h"
 
 using namespace lumivra;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "GlyphLayout.h"
+#include "skin/GlyphLayout.h"
 
 using namespace lumivra;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "MenuItemLayout.h"
+#include "skin/MenuItemLayout.h"
 
 using namespace lumivra;
 

@@ -10,11 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include "TepScheme.h"
-#include "TepSchemeButton.h"
-#include "TepSchemeForm.h"
-#include "TepSchemePanel.h"
-#include "ThemeMenuStyle.h"
+#include "skin/TepScheme.h"
+#include "skin/TepSchemeButton.h"
+#include "skin/TepSchemeForm.h"
+#include "skin/TepSchemePanel.h"
+#include "skin/ThemeMenuStyle.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Bookmarks.h"
-#include "ContentError.h"
+#include "content/ContentError.h"
+#include "state/Bookmarks.h"
 
 using namespace lumivra;
 

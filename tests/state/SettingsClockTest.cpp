@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
-#include "SettingsClock.h"
+#include "state/SettingsClock.h"
 
 TEST(SettingsClock, SeparatorsComeFromTheLocale) {
   EXPECT_EQ(LocaleDateSeparator(QLocale(QLocale::English, QLocale::UnitedStates)), "/");

@@ -12,11 +12,11 @@
 #include <iterator>
 #include <random>
 
-#include "ContentError.h"
-#include "SettingsFile.h"
-#include "SettingsSaver.h"
-#include "TextLines.h"
+#include "content/ContentError.h"
+#include "content/TextLines.h"
+#include "state/SettingsFile.h"
 #include "support/TestFolder.h"
+#include "tests/state/SettingsSaver.h"
 
 using namespace lumivra;
 namespace fs = std::filesystem;

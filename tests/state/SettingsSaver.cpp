@@ -1,7 +1,7 @@
 // Saves the two settings of SettingsSaver.h in turn into FOLDER/Settings.ini
 // until it is killed.
-#include "SettingsFile.h"
-#include "SettingsSaver.h"
+#include "state/SettingsFile.h"
+#include "tests/state/SettingsSaver.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;

@@ -3,7 +3,7 @@
 // of them whole after every kill.
 #include <string>
 
-#include "Settings.h"
+#include "state/Settings.h"
 
 namespace lumivra::testing {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Settings.h"
+#include "state/Settings.h"
 
 using namespace lumivra;
 

@@ -5,12 +5,12 @@
 #include <QRegularExpression>
 #include <cstdlib>
 
-#include "Artwork.h"
-#include "Bookmarks.h"
-#include "Cp1252.h"
-#include "TepSchemeStore.h"
-#include "app/ReaderTestSupport.h"
+#include "content/Cp1252.h"
+#include "skin/Artwork.h"
+#include "skin/TepSchemeStore.h"
+#include "state/Bookmarks.h"
 #include "support/DialogDriver.h"
+#include "tests/app/ReaderTestSupport.h"
 
 using namespace lumivra;
 using namespace lumivra::testing;

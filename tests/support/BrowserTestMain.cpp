@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "BrowserProfile.h"
-#include "Maker.h"
+#include "browser/BrowserProfile.h"
+#include "content/Maker.h"
 
 int main(int argc, char** argv) {
   bool listing = false;

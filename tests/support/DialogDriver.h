@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "CommonDialog.h"
+#include "dialogs/CommonDialog.h"
 
 namespace lumivra::testing {
 

@@ -7,14 +7,14 @@
 #include <nlohmann/json.hpp>
 #include <regex>
 
-#include "ChapterCatalogue.h"
-#include "ContentPacker.h"
-#include "ContentStore.h"
-#include "InfoPages.h"
-#include "LineEncoding.h"
-#include "PeResourceFile.h"
-#include "TextLines.h"
-#include "ToolTestSupport.h"
+#include "content/ChapterCatalogue.h"
+#include "content/ContentStore.h"
+#include "content/PeResourceFile.h"
+#include "content/TextLines.h"
+#include "tests/tools/ToolTestSupport.h"
+#include "tools/ContentPacker.h"
+#include "tools/InfoPages.h"
+#include "tools/LineEncoding.h"
 
 namespace lumivra {
 namespace {

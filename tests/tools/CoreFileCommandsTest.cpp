@@ -1,9 +1,9 @@
 // olvar-tool resource and page, run as a user runs them, in a folder of core files.
 #include <gtest/gtest.h>
 
-#include "ChapterPageBuilder.h"
-#include "ToolTestSupport.h"
-#include "content/PeImage.h"
+#include "pages/ChapterPageBuilder.h"
+#include "tests/content/PeImage.h"
+#include "tests/tools/ToolTestSupport.h"
 
 namespace lumivra {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <map>
 
-#include "InformationPage.h"
-#include "SearchPages.h"
-#include "ToolTestSupport.h"
-#include "content/PeImage.h"
+#include "dialogs/InformationPage.h"
+#include "search/SearchPages.h"
+#include "tests/content/PeImage.h"
+#include "tests/tools/ToolTestSupport.h"
 
 namespace lumivra {
 namespace {

@@ -8,9 +8,9 @@
 #include <regex>
 #include <stdexcept>
 
-#include "PeResourceFile.h"
-#include "PeResourceWriter.h"
-#include "ToolTestSupport.h"
+#include "content/PeResourceFile.h"
+#include "tests/tools/ToolTestSupport.h"
+#include "tools/PeResourceWriter.h"
 
 namespace lumivra {
 namespace {

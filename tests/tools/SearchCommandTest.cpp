@@ -3,8 +3,8 @@
 
 #include <map>
 
-#include "ToolTestSupport.h"
-#include "content/PeImage.h"
+#include "tests/content/PeImage.h"
+#include "tests/tools/ToolTestSupport.h"
 
 namespace lumivra {
 namespace {

@@ -1,4 +1,4 @@
-#include "Commands.h"
+#include "tools/olvar-tool/Commands.h"
 
 #include <cstdio>
 #include <iostream>

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "ContentStore.h"
-#include "ProgramFolders.h"
+#include "content/ContentStore.h"
+#include "content/ProgramFolders.h"
 
 namespace lumivra::tool {
 

@@ -1,5 +1,5 @@
-#include "Commands.h"
-#include "InformationPage.h"
+#include "dialogs/InformationPage.h"
+#include "tools/olvar-tool/Commands.h"
 
 namespace lumivra::tool {
 

@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "Commands.h"
-#include "ContentPacker.h"
+#include "tools/ContentPacker.h"
+#include "tools/olvar-tool/Commands.h"
 
 namespace lumivra::tool {
 

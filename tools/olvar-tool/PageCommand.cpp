@@ -1,6 +1,6 @@
-#include "ChapterPageBuilder.h"
-#include "Commands.h"
-#include "ContentError.h"
+#include "content/ContentError.h"
+#include "pages/ChapterPageBuilder.h"
+#include "tools/olvar-tool/Commands.h"
 
 namespace lumivra::tool {
 

@@ -1,6 +1,6 @@
-#include "Commands.h"
-#include "ContentError.h"
-#include "PeResourceFile.h"
+#include "content/ContentError.h"
+#include "content/PeResourceFile.h"
+#include "tools/olvar-tool/Commands.h"
 
 namespace lumivra::tool {
 

@@ -1,10 +1,10 @@
-#include "Commands.h"
-#include "ContentError.h"
-#include "Cp1252.h"
-#include "IntConvert.h"
-#include "PeResourceFile.h"
-#include "Prefault.h"
-#include "VerseSearch.h"
+#include "content/ContentError.h"
+#include "content/Cp1252.h"
+#include "content/IntConvert.h"
+#include "content/PeResourceFile.h"
+#include "content/Prefault.h"
+#include "search/VerseSearch.h"
+#include "tools/olvar-tool/Commands.h"
 
 namespace lumivra::tool {
 

@@ -1,7 +1,7 @@
-#include "Commands.h"
-#include "IntConvert.h"
-#include "SearchPages.h"
-#include "VerseSearch.h"
+#include "content/IntConvert.h"
+#include "search/SearchPages.h"
+#include "search/VerseSearch.h"
+#include "tools/olvar-tool/Commands.h"
 
 namespace lumivra::tool {
 

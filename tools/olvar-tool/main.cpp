@@ -4,7 +4,7 @@
 #include <exception>
 #include <iostream>
 
-#include "Commands.h"
+#include "tools/olvar-tool/Commands.h"
 
 using namespace lumivra::tool;
 
