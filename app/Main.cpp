@@ -13,10 +13,12 @@
 #include "dialogs/ApplicationError.h"
 #include "dialogs/MessageBoxes.h"
 
+namespace lumivra {
+
 namespace {
 
 // The start-up warnings of the core-file check as message boxes.
-class MessageBoxWarnings : public lumivra::StartupWarnings {
+class MessageBoxWarnings : public StartupWarnings {
 public:
   explicit MessageBoxWarnings(MessageBoxes& boxes) : boxes_(boxes) {}
   void Warn(const std::string& text) override {
@@ -67,7 +69,7 @@ void TMainForm::FormCreate() {
   } catch (...) {
     boxes_->Show(QMessageBox::Critical, "Error",
                  QString("Error : Failed to initialize application. Please contact ") +
-                     QString::fromUtf8(lumivra::kMakerSupportEmail));
+                     QString::fromUtf8(kMakerSupportEmail));
   }
 }
 
@@ -94,8 +96,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 void TMainForm::miExitClick() { close(); }
 
 void TMainForm::ShowApplicationError(const std::string& cp1252Text) {
-  boxes_->Show(QMessageBox::Critical, lumivra::kApplicationTitle,
-               ErrorReportText(FromCp1252(cp1252Text)));
+  boxes_->Show(QMessageBox::Critical, kApplicationTitle, ErrorReportText(FromCp1252(cp1252Text)));
 }
 
 void TMainForm::ReportErrors(const std::function<void()>& command) {
@@ -105,3 +106,5 @@ void TMainForm::ReportErrors(const std::function<void()>& command) {
     ShowApplicationError(error.what());
   }
 }
+
+}  // namespace lumivra

@@ -13,13 +13,16 @@
 #include "content/ProgramFolders.h"
 #include "content/StringList.h"
 
-class MessageBoxes;
 class QAction;
 class QMenu;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWebEngineView;
+
+namespace lumivra {
+
+class MessageBoxes;
 class TCommonDlg;
 class TDocHostUIHandler;
 class TSearchDlg;
@@ -49,19 +52,19 @@ public:
   // not owned). Each core file is read from the first of `coreFolders` that
   // holds it: beside the program, then the working folder.
   explicit TMainForm(MessageBoxes* boxes = nullptr,
-                     std::vector<std::string> coreFolders = lumivra::CoreFileFolders(),
+                     std::vector<std::string> coreFolders = CoreFileFolders(),
                      QWidget* parent = nullptr);
   ~TMainForm() override;
 
   // --- State kept for the whole window -----------------------------------
-  lumivra::ContentStore& Content() { return content_; }
+  ContentStore& Content() { return content_; }
   bool TransliterationAvailable() const { return content_.TransliterationAvailable(); }
   int ViewOption = 0;
   int ThemeType = 0;
   int InitODefaultPage = 0;
   bool ShowLoading = true;
   unsigned ThemeMenuColor = 0xFFFFFF;  // 0x00BBGGRR
-  lumivra::StringList BookmarkList;
+  StringList BookmarkList;
   // How long LocateVerse pauses after the page is complete.
   int LocatePauseMs = 2000;
 
@@ -238,7 +241,7 @@ private:
 
   std::unique_ptr<MessageBoxes> ownBoxes_;
   MessageBoxes* boxes_ = nullptr;
-  lumivra::ContentStore content_;
+  ContentStore content_;
   std::unique_ptr<TDocHostUIHandler> docHostHandler_;
   ThemeMenuStyle* menuStyle_ = nullptr;  // owned by the menu bar
   QTimer* changeTimer_ = nullptr;
@@ -247,3 +250,5 @@ private:
   bool navigationRequested_ = false;
   bool destroyed_ = false;
 };
+
+}  // namespace lumivra

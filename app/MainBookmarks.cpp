@@ -11,6 +11,8 @@
 #include "state/SettingsClock.h"
 #include "state/SettingsFile.h"
 
+namespace lumivra {
+
 namespace {
 
 TBookmarkActions BookmarkActionsOf(const TMainForm& form) {
@@ -26,15 +28,15 @@ TBookmarkActions BookmarkActionsOf(const TMainForm& form) {
 
 void TMainForm::RefreshBookmarkMenu() {
   const TBookmarkActions actions = BookmarkActionsOf(*this);
-  lumivra::BookmarkMenuModel menu = ReadBookmarkMenu(actions);
+  BookmarkMenuModel menu = ReadBookmarkMenu(actions);
   lumivra::RefreshBookmarkMenu(menu, BookmarkList);
   ApplyBookmarkMenu(menu, actions);
 }
 
 bool TMainForm::LoadSettings() {
-  const auto lines = lumivra::ReadSettingsFile(lumivra::kSettingsFileName);
+  const auto lines = ReadSettingsFile(kSettingsFileName);
   if (!lines) return false;
-  const lumivra::SettingsReadResult read = lumivra::ReadSettingsLines(*lines, BookmarkList);
+  const SettingsReadResult read = ReadSettingsLines(*lines, BookmarkList);
   RefreshBookmarkMenu();
   ViewOption = read.viewOption;
   ThemeType = read.themeType;
@@ -45,9 +47,9 @@ bool TMainForm::LoadSettings() {
 }
 
 void TMainForm::SaveSettings() {
-  const lumivra::SettingsValues values{ViewOption, ThemeType, InitODefaultPage, BookmarkList};
+  const SettingsValues values{ViewOption, ThemeType, InitODefaultPage, BookmarkList};
   ReportErrors([&] {
-    lumivra::WriteSettingsFile(lumivra::kSettingsFileName, values, SettingsTimestampNow());
+    WriteSettingsFile(kSettingsFileName, values, SettingsTimestampNow());
   });
 }
 
@@ -58,19 +60,19 @@ void TMainForm::AddNewBookmarkClick() {
   dlg.setWindowTitle(QStringLiteral("Add New Bookmark"));
   dlg.exec();
   if (!dlg.GotoAccepted()) return;
-  switch (lumivra::AddBookmark(BookmarkList, dlg.GotoVerseRef())) {
-    case lumivra::BookmarkAddResult::kNoVerse:
+  switch (AddBookmark(BookmarkList, dlg.GotoVerseRef())) {
+    case BookmarkAddResult::kNoVerse:
       return;
-    case lumivra::BookmarkAddResult::kFull:
-      boxes_->Show(QMessageBox::Information, "Information", lumivra::kBookmarkLimitMessage);
+    case BookmarkAddResult::kFull:
+      boxes_->Show(QMessageBox::Information, "Information", kBookmarkLimitMessage);
       return;
-    case lumivra::BookmarkAddResult::kDuplicate:
-      boxes_->Show(QMessageBox::Information, "Information", lumivra::kBookmarkPresentMessage);
+    case BookmarkAddResult::kDuplicate:
+      boxes_->Show(QMessageBox::Information, "Information", kBookmarkPresentMessage);
       return;
-    case lumivra::BookmarkAddResult::kAdded: {
+    case BookmarkAddResult::kAdded: {
       const TBookmarkActions actions = BookmarkActionsOf(*this);
-      lumivra::BookmarkMenuModel menu = ReadBookmarkMenu(actions);
-      lumivra::ShowAddedBookmark(menu, BookmarkList);
+      BookmarkMenuModel menu = ReadBookmarkMenu(actions);
+      ShowAddedBookmark(menu, BookmarkList);
       ApplyBookmarkMenu(menu, actions);
       return;
     }
@@ -80,7 +82,7 @@ void TMainForm::AddNewBookmarkClick() {
 void TMainForm::DeleteBookmarksClick() {
   if (BookmarkList.empty()) return;
   QStringList captions;
-  for (const auto& caption : lumivra::VisibleBookmarkCaptions(ReadBookmarkMenu(BookmarkActionsOf(*this))))
+  for (const auto& caption : VisibleBookmarkCaptions(ReadBookmarkMenu(BookmarkActionsOf(*this))))
     captions << FromCp1252(caption);
   TCommonDlg dlg(this);
   PrepareCommonDialog(dlg);
@@ -88,7 +90,7 @@ void TMainForm::DeleteBookmarksClick() {
   dlg.SetBookmarkList(captions);
   dlg.exec();
   if (!dlg.DeleteAccepted()) return;
-  ReportErrors([&] { lumivra::DeleteBookmark(BookmarkList, dlg.DeleteIndex()); });
+  ReportErrors([&] { DeleteBookmark(BookmarkList, dlg.DeleteIndex()); });
   RefreshBookmarkMenu();
 }
 
@@ -100,7 +102,9 @@ void TMainForm::GotoBookmark() {
     ShowApplicationError("List index out of bounds (" + std::to_string(tag) + ")");
     return;
   }
-  const auto target = lumivra::BookmarkLocation(BookmarkList[static_cast<size_t>(tag)]);
+  const auto target = BookmarkLocation(BookmarkList[static_cast<size_t>(tag)]);
   if (!target) return;
   LocateVerse(target->chapter, target->text);
 }
+
+}  // namespace lumivra

@@ -15,6 +15,8 @@
 #include "dialogs/Printing.h"
 #include "search/SearchDialog.h"
 
+namespace lumivra {
+
 void TMainForm::PrepareCommonDialog(TCommonDlg& dlg) {
   dlg.SetTexture(CurrentWallpaper());
   dlg.ErrorReport = [this](const QString& text) { ShowApplicationError(ToCp1252(text)); };
@@ -62,18 +64,18 @@ void TMainForm::miPrintChapterClick() { PrintBrowserPage(WebBrowser, true); }
 
 void TMainForm::DisplayOptionBtnClick() {
   QStringList names;
-  for (const auto& name : lumivra::DisplayOptionNames(TransliterationAvailable())) names << FromCp1252(name);
+  for (const auto& name : DisplayOptionNames(TransliterationAvailable())) names << FromCp1252(name);
   TCommonDlg dlg(this);
   PrepareCommonDialog(dlg);
   dlg.SetMode(2);
   dlg.SetDisplayList(names);
-  dlg.SetDisplayName(FromCp1252(lumivra::DisplayOptionName(ViewOption)));
+  dlg.SetDisplayName(FromCp1252(DisplayOptionName(ViewOption)));
   dlg.exec();
   if (!dlg.DisplayChanged()) return;
-  ViewOption = lumivra::DisplayOptionFromName(ToCp1252(dlg.DisplayName()));
+  ViewOption = DisplayOptionFromName(ToCp1252(dlg.DisplayName()));
   // An open chapter (or the home page) is shown again; the title page is not.
   const QTreeWidgetItem* node = TreeView->currentItem();
-  if (node != nullptr && lumivra::GetKeyField(NodeKeyOf(node), '~', 2) != "0") ShowNodePage();
+  if (node != nullptr && GetKeyField(NodeKeyOf(node), '~', 2) != "0") ShowNodePage();
 }
 
 void TMainForm::miChangeDisplayOptionsClick() { DisplayOptionBtnClick(); }
@@ -81,7 +83,7 @@ void TMainForm::miChangeDisplayOptionsClick() { DisplayOptionBtnClick(); }
 void TMainForm::HelpBtnClick() {
   // Beside the settings file, in the working folder, else beside the
   // program; the desktop's opener hands it to the help viewer.
-  const std::string help = lumivra::FindFileIn(lumivra::HelpFileFolders(), "Help.chm");
+  const std::string help = FindFileIn(HelpFileFolders(), "Help.chm");
   if (help.empty()) return;
   QDesktopServices::openUrl(
       QUrl::fromLocalFile(QFileInfo(QString::fromStdString(help)).absoluteFilePath()));
@@ -90,7 +92,7 @@ void TMainForm::HelpBtnClick() {
 void TMainForm::miApplicationHelpClick() { HelpBtnClick(); }
 
 void TMainForm::miCheckForUpdatesClick() {
-  QDesktopServices::openUrl(QUrl(QString::fromUtf8(lumivra::kMakerWebAddress)));
+  QDesktopServices::openUrl(QUrl(QString::fromUtf8(kMakerWebAddress)));
 }
 
 void TMainForm::miAboutClick() {
@@ -100,3 +102,4 @@ void TMainForm::miAboutClick() {
   dlg.exec();
 }
 
+}  // namespace lumivra

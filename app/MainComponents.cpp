@@ -29,6 +29,8 @@
 #include "skin/TepSchemePanel.h"
 #include "skin/ThemeArtwork.h"
 
+namespace lumivra {
+
 namespace {
 
 constexpr int kDesignClientWidth = 685;
@@ -81,7 +83,7 @@ void TMainForm::CreateComponents() {
   Mark = new TMark(this);
   Mark->SetFont(DialogFont());  // Tahoma, 11 pixels high
   Mark->SetFontColor(QColor(0xC0, 0xC0, 0xC0));
-  Mark->SetMark(lumivra::kMakerWebAddress);
+  Mark->SetMark(kMakerWebAddress);
   Mark->SetRegistered(false);
   Mark->ErrorReport = [this](const QString& text) { ShowApplicationError(ToCp1252(text)); };
 
@@ -105,12 +107,12 @@ void TMainForm::CreateToolbar() {
   ToolPanel = new TepSchemePanel(Client);  // finds mlScheme
   ToolPanel->setObjectName("ToolPanel");
   ToolPanel->SetColor(QColor(206, 206, 206));
-  ToolPanel->SetBorderWidth(lumivra::kToolPanelBorderWidth);
-  ToolPanel->setFixedHeight(lumivra::kToolPanelHeight);
+  ToolPanel->SetBorderWidth(kToolPanelBorderWidth);
+  ToolPanel->setFixedHeight(kToolPanelHeight);
 
   QFrame** bevels[] = {&SepBevel1, &SepBevel2, &SepBevel3};
   int i = 0;
-  for (const auto& spec : lumivra::ToolbarSeparators()) {
+  for (const auto& spec : ToolbarSeparators()) {
     auto* bevel = new QFrame(ToolPanel);
     bevel->setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
     bevel->setFrameShape(QFrame::VLine);
@@ -127,7 +129,7 @@ void TMainForm::CreateToolbar() {
       &TMainForm::SearchBtnClick, &TMainForm::InfoBtnClick,  &TMainForm::GotoBtnClick,
       &TMainForm::PrintBtnClick, &TMainForm::DisplayOptionBtnClick, &TMainForm::HelpBtnClick};
   i = 0;
-  for (const auto& spec : lumivra::ToolbarButtons()) {
+  for (const auto& spec : ToolbarButtons()) {
     auto* button = new TepSchemeButton(ToolPanel);
     button->SetScheme(mlScheme);  // takes the size of the button faces
     button->setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
@@ -147,8 +149,7 @@ void TMainForm::CreateToolbar() {
 void TMainForm::CreateFrame() {
   mlSchemeForm = new TepSchemeForm(Client);
   mlSchemeForm->setObjectName("mlSchemeForm");
-  mlSchemeForm->SetBorderIcons(lumivra::biSystemMenu | lumivra::biMinimize | lumivra::biMaximize |
-                               lumivra::biHelp);
+  mlSchemeForm->SetBorderIcons(biSystemMenu | biMinimize | biMaximize | biHelp);
   mlSchemeForm->SetSizeable(true);
   mlSchemeForm->SetShowCaption(false);
   QFont caption("Arial");
@@ -319,7 +320,7 @@ void TMainForm::CreateMenu() {
   miHelp = menu("miHelp", "&Help");
   miApplicationHelp =
       item(miHelp, "miApplicationHelp", "A&pplication Help...", QKeySequence(Qt::Key_F1), 4);
-  const std::string web = std::string("&Web : ") + lumivra::kMakerName + "...";
+  const std::string web = std::string("&Web : ") + kMakerName + "...";
   miCheckForUpdates = item(miHelp, "miCheckForUpdates", web.c_str());
   N6 = separator(miHelp, "N6");
   miAbout = item(miHelp, "miAbout", "&About...");
@@ -341,3 +342,5 @@ void TMainForm::FormResize() {
 void TMainForm::SplitterCanResize(int newSize, bool& accept) {
   accept = newSize >= 200 && newSize <= 400;
 }
+
+}  // namespace lumivra

@@ -21,6 +21,8 @@
 #include "controls/QtText.h"
 #include "pages/ChapterPageBuilder.h"
 
+namespace lumivra {
+
 namespace {
 
 // A navigation that never reports its end is given up after this long
@@ -30,22 +32,22 @@ constexpr int kNavigationWaitMs = 5000;
 }  // namespace
 
 void TMainForm::BuildChapterTree() {
-  auto* maker = new QTreeWidgetItem(TreeView, QStringList{QString::fromLatin1(lumivra::kMakerName)});
+  auto* maker = new QTreeWidgetItem(TreeView, QStringList{QString::fromLatin1(kMakerName)});
   maker->setIcon(0, QIcon(NavigationImageList[0]));
-  maker->setData(0, Qt::UserRole, QString(lumivra::kHomeKey));
+  maker->setData(0, Qt::UserRole, QString(kHomeKey));
 
   auto* book = new QTreeWidgetItem(TreeView, QStringList{"Lumivra"});
   book->setIcon(0, QIcon(NavigationImageList[1]));
-  book->setData(0, Qt::UserRole, QString(lumivra::kBookKey));
+  book->setData(0, Qt::UserRole, QString(kBookKey));
   book->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
 
   QList<QTreeWidgetItem*> chapters;
-  chapters.reserve(lumivra::kChapterCount);
+  chapters.reserve(kChapterCount);
   const QIcon chapterIcon(NavigationImageList[2]);
-  for (int i = 0; i < lumivra::kChapterCount; ++i) {
-    auto* node = new QTreeWidgetItem(QStringList{FromCp1252(lumivra::ChapterListName(i))});
+  for (int i = 0; i < kChapterCount; ++i) {
+    auto* node = new QTreeWidgetItem(QStringList{FromCp1252(ChapterListName(i))});
     node->setIcon(0, chapterIcon);
-    node->setData(0, Qt::UserRole, QString::fromStdString(lumivra::ChapterNodeKey(i + 1)));
+    node->setData(0, Qt::UserRole, QString::fromStdString(ChapterNodeKey(i + 1)));
     chapters.append(node);
   }
   book->addChildren(chapters);
@@ -95,20 +97,20 @@ bool TMainForm::BrowserNavigating() const {
 void TMainForm::ShowNodePage() {
   QTreeWidgetItem* node = TreeView->currentItem();
   if (node == nullptr) return;
-  const std::string key = lumivra::Trim(NodeKeyOf(node));
+  const std::string key = Trim(NodeKeyOf(node));
   if (key.empty()) return;
   // Every run supersedes the ones it interrupts: a run that finds a later
   // one has started while it let events through gives up, so the pane
   // always ends with the page of the node selected last.
   const unsigned run = ++pageRun_;
-  if (key == lumivra::kHomeKey) Navigate(kHomePageUrl);
-  if (lumivra::GetKeyField(key, '~', 1) != "Olvar") return;
-  const std::string chapter = lumivra::GetKeyField(key, '~', 2);
+  if (key == kHomeKey) Navigate(kHomePageUrl);
+  if (GetKeyField(key, '~', 1) != "Olvar") return;
+  const std::string chapter = GetKeyField(key, '~', 2);
   if (chapter == "0") {
     Navigate(InitODefaultPage == 1 ? kTitlePageUrl : kFadingTitlePageUrl);
     return;
   }
-  const auto option = lumivra::DisplayOptionFromValue(ViewOption);
+  const auto option = DisplayOptionFromValue(ViewOption);
   if (!option) return;
 
   ++pageRunsActive_;
@@ -132,8 +134,8 @@ void TMainForm::ShowNodePage() {
   if (run != pageRun_) return;
 
   ReportErrors([&] {
-    const lumivra::ChapterTexts texts = content_.LoadChapterTexts(*option, chapter);
-    if (const auto page = lumivra::BuildChapterPage(*option, chapter, texts.first, texts.translation)) {
+    const ChapterTexts texts = content_.LoadChapterTexts(*option, chapter);
+    if (const auto page = BuildChapterPage(*option, chapter, texts.first, texts.translation)) {
       WritePageToBrowser(WebBrowser, *page);
     }
   });
@@ -190,3 +192,5 @@ void TMainForm::LocateVerse(int chapter, const std::string& text) {
 void TMainForm::WebBrowserNavigateComplete2() {
   if (docHostHandler_) docHostHandler_->Attach(WebBrowser);
 }
+
+}  // namespace lumivra

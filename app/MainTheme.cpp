@@ -8,9 +8,11 @@
 #include "skin/ThemeMenuStyle.h"
 #include "skin/Themes.h"
 
+namespace lumivra {
+
 void TMainForm::ApplyTheme(int type) {
   if (!CopyThemeIntoStore(type, *Skin)) return;
-  ThemeMenuColor = lumivra::FindTheme(type)->menuColor;
+  ThemeMenuColor = FindTheme(type)->menuColor;
 }
 
 void TMainForm::miChangeThemeClick() {
@@ -39,5 +41,7 @@ void TMainForm::SetupMenuDrawing() {
     menuStyle_ = new ThemeMenuStyle(menuColor, QColor(206, 206, 206));
     menuStyle_->setParent(menuBar());
   }
-  ::SetupMenuDrawing(*menuBar(), *menuStyle_);
+  lumivra::SetupMenuDrawing(*menuBar(), *menuStyle_);
 }
+
+}  // namespace lumivra

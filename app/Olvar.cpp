@@ -11,6 +11,8 @@
 #include "dialogs/SearchPageWindow.h"
 #include "search/SearchDialog.h"
 
+using namespace lumivra;
+
 int main(int argc, char** argv) {
   // The scheme and the fonts must be known before the browser engine starts.
   PrepareBrowserEngine();
@@ -22,7 +24,7 @@ int main(int argc, char** argv) {
   // The splash screen is up while the forms are created, and until its
   // timer has fired; it is gone before the main loop starts.
   RunWithSplashScreen([&] {
-    QApplication::setApplicationName(lumivra::kApplicationTitle);
+    QApplication::setApplicationName(kApplicationTitle);
     mainForm = std::make_unique<TMainForm>();
     // The information window lives until the end of the run.
     informationDlg = std::make_unique<TInformationDlg>();

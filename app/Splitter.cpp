@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace lumivra {
+
 TSplitter::TSplitter(QWidget* parent) : QWidget(parent) {
   setFixedWidth(7);
   setCursor(Qt::SplitHCursor);
@@ -51,3 +53,5 @@ void TSplitter::mouseReleaseEvent(QMouseEvent* event) {
   ProposeSize(dragStartSize_ + qRound(event->globalPosition().x()) - dragStartX_);
   dragging_ = false;
 }
+
+}  // namespace lumivra

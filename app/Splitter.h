@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+namespace lumivra {
+
 // A 7-pixel bevelled bar that resizes the control on its left. Every width a
 // drag proposes is offered to `canResize` first; a refused width is not
 // applied, so the control keeps the last width that was accepted.
@@ -33,3 +35,5 @@ private:
   int dragStartX_ = 0;
   int dragStartSize_ = 0;
 };
+
+}  // namespace lumivra

@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+namespace lumivra {
+
 namespace {
 
 template <typename Reply>
@@ -65,3 +67,5 @@ void ShowMaximizedWindow(QWidget& window) {
   window.showMaximized();
   if (!WindowManagerRunning()) window.setGeometry(window.screen()->availableGeometry());
 }
+
+}  // namespace lumivra

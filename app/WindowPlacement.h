@@ -2,6 +2,8 @@
 
 class QWidget;
 
+namespace lumivra {
+
 // Whether a window manager runs on the display: on X11, whether the
 // manager selection of the screen has an owner. Elsewhere the platform
 // always places the windows.
@@ -11,3 +13,5 @@ bool WindowManagerRunning();
 // one runs, otherwise by filling the screen's available area, since nobody
 // else would.
 void ShowMaximizedWindow(QWidget& window);
+
+}  // namespace lumivra

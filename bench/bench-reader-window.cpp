@@ -41,6 +41,8 @@
 #include "search/AutoCombo.h"
 #include "search/SearchDialog.h"
 
+using namespace lumivra;
+
 namespace {
 
 TMainForm* form = nullptr;

@@ -15,6 +15,8 @@
 #include "skin/TepSchemeForm.h"
 #include "skin/TepSchemePanel.h"
 
+using namespace lumivra;
+
 namespace {
 
 TMainForm* form = nullptr;

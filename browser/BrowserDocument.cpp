@@ -11,6 +11,8 @@
 #include "browser/ScriptText.h"
 #include "content/Cp1252.h"
 
+namespace lumivra {
+
 namespace {
 
 void Run(QWebEngineView* view, const std::string& script) {
@@ -21,23 +23,21 @@ void Run(QWebEngineView* view, const std::string& script) {
 }  // namespace
 
 void WritePageToBrowser(QWebEngineView* view, const std::string& cp1252Page) {
-  Run(view, lumivra::WriteDocumentScript(lumivra::Cp1252ToUtf8(cp1252Page)) +
-                lumivra::PagePresentationScript());
+  Run(view, WriteDocumentScript(Cp1252ToUtf8(cp1252Page)) + PagePresentationScript());
 }
 
 void SetBodyInnerHtml(QWebEngineView* view, const std::string& cp1252Html) {
-  Run(view, lumivra::SetBodyHtmlScript(lumivra::Cp1252ToUtf8(cp1252Html)));
+  Run(view, SetBodyHtmlScript(Cp1252ToUtf8(cp1252Html)));
 }
 
-void ClearBrowserSelection(QWebEngineView* view) { Run(view, lumivra::ClearSelectionScript()); }
+void ClearBrowserSelection(QWebEngineView* view) { Run(view, ClearSelectionScript()); }
 
-void ScrollBrowserToTop(QWebEngineView* view) { Run(view, lumivra::ScrollToTopScript()); }
+void ScrollBrowserToTop(QWebEngineView* view) { Run(view, ScrollToTopScript()); }
 
 void FindAndSelectInBrowser(QWebEngineView* view, const std::string& cp1252Text,
                             std::function<void(bool)> done) {
   if (view == nullptr) return;
-  const QString script =
-      QString::fromStdString(lumivra::FindSelectScript(lumivra::Cp1252ToUtf8(cp1252Text)));
+  const QString script = QString::fromStdString(FindSelectScript(Cp1252ToUtf8(cp1252Text)));
   if (!done) {
     view->page()->runJavaScript(script);
     return;
@@ -67,9 +67,11 @@ std::string EvaluateInBrowser(QWebEngineView* view, const std::string& script) {
 }
 
 int ReadBrowserDocumentState(QWebEngineView* view) {
-  const std::string state = EvaluateInBrowser(view, lumivra::ReadyStateScript());
+  const std::string state = EvaluateInBrowser(view, ReadyStateScript());
   if (state == "complete") return 4;
   if (state == "interactive") return 3;
   if (state == "loading") return 1;
   return 0;
 }
+
+}  // namespace lumivra

@@ -4,6 +4,8 @@
 
 class QWebEngineView;
 
+namespace lumivra {
+
 // The document operations of the browser pane, as scripts on the view's
 // current document. Scripts run in the order they are issued. Texts are
 // Windows-1252 bytes; they reach the document as Unicode.
@@ -30,3 +32,5 @@ int ReadBrowserDocumentState(QWebEngineView* view);
 
 // Runs `script` and waits (processing events) for its result as text.
 std::string EvaluateInBrowser(QWebEngineView* view, const std::string& script);
+
+}  // namespace lumivra

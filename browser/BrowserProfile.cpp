@@ -10,11 +10,12 @@
 #include <string>
 
 #include "browser/EngineFlags.h"
-
 #include "browser/Fonts.h"
 #include "browser/OfflineInterceptor.h"
 #include "browser/PageCompat.h"
 #include "browser/ResSchemeHandler.h"
+
+namespace lumivra {
 
 namespace {
 
@@ -35,9 +36,9 @@ void SetEngineFlags() {
   const std::string flags = qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").toStdString();
   const bool sandboxOff = !qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX");
   const bool software = flags.find("--disable-gpu") != std::string::npos ||
-                        lumivra::IsSoftwareRenderer(OpenGlRenderer());
+                        IsSoftwareRenderer(OpenGlRenderer());
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
-          QByteArray::fromStdString(lumivra::ReaderEngineFlags(flags, sandboxOff, software)));
+          QByteArray::fromStdString(ReaderEngineFlags(flags, sandboxOff, software)));
 }
 
 }  // namespace
@@ -62,3 +63,5 @@ void PrepareBrowserEngine() {
   RegisterResScheme();
   if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
+
+}  // namespace lumivra

@@ -2,6 +2,8 @@
 
 class QWebEngineProfile;
 
+namespace lumivra {
+
 // The profile of every browser view of the reader: in memory only, serving
 // res://Olvar.exe/..., refusing the network, with the page compatibility
 // scripts. Created on first use, lives until the application ends; before
@@ -12,3 +14,5 @@ QWebEngineProfile* ReaderBrowserProfile();
 // and, for root only, the browser engine without its sandbox (it refuses to
 // start otherwise).
 void PrepareBrowserEngine();
+
+}  // namespace lumivra

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace lumivra {
+
 void ConfigureFonts() {
   if (std::getenv("FONTCONFIG_FILE")) return;
   std::error_code ec;
@@ -13,3 +15,5 @@ void ConfigureFonts() {
   if (!std::filesystem::is_regular_file(conf, ec)) return;
   setenv("FONTCONFIG_FILE", conf.c_str(), 0);
 }
+
+}  // namespace lumivra

@@ -4,6 +4,8 @@
 #include <QContextMenuEvent>
 #include <QWebEngineView>
 
+namespace lumivra {
+
 TDocHostUIHandler::TDocHostUIHandler(QObject* parent) : QObject(parent) {}
 
 TDocHostUIHandler::~TDocHostUIHandler() { Detach(); }
@@ -47,3 +49,5 @@ bool TDocHostUIHandler::eventFilter(QObject* watched, QEvent* event) {
   }
   return QObject::eventFilter(watched, event);
 }
+
+}  // namespace lumivra

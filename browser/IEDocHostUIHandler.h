@@ -4,6 +4,8 @@
 
 #include <QWebEngineView>
 
+namespace lumivra {
+
 // The browser host handler: once attached, the view shows no context menu on
 // any page, while everything else (the browser's own keys among it: select
 // all, copy) keeps its default behaviour.
@@ -26,3 +28,5 @@ private:
 
   QPointer<QWebEngineView> view_;
 };
+
+}  // namespace lumivra

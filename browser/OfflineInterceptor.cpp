@@ -2,6 +2,8 @@
 
 #include <QUrl>
 
+namespace lumivra {
+
 OfflineInterceptor::OfflineInterceptor(QObject* parent) : QWebEngineUrlRequestInterceptor(parent) {}
 
 void OfflineInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
@@ -11,3 +13,5 @@ void OfflineInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
     info.block(true);
   }
 }
+
+}  // namespace lumivra

@@ -1,6 +1,8 @@
 #pragma once
 #include <QWebEngineUrlRequestInterceptor>
 
+namespace lumivra {
+
 // Keeps the pages off the network: every request for http, https, ftp or a
 // web socket is blocked. The maker's site is opened in the user's own browser
 // instead, never in a reader view.
@@ -10,3 +12,5 @@ class OfflineInterceptor : public QWebEngineUrlRequestInterceptor {
   explicit OfflineInterceptor(QObject* parent = nullptr);
   void interceptRequest(QWebEngineUrlRequestInfo& info) override;
 };
+
+}  // namespace lumivra

@@ -6,6 +6,8 @@
 
 #include "pages/PageResources.h"
 
+namespace lumivra {
+
 namespace {
 
 constexpr char kScriptName[] = "lumivra-page-compat";
@@ -15,7 +17,7 @@ constexpr char kScriptName[] = "lumivra-page-compat";
 void InstallPageCompat(QWebEngineProfile* profile) {
   QWebEngineScriptCollection* scripts = profile->scripts();
   for (const QWebEngineScript& old : scripts->find(QString::fromLatin1(kScriptName))) scripts->remove(old);
-  const std::string_view source = lumivra::FindPageScript("page_compat").value_or("");
+  const std::string_view source = FindPageScript("page_compat").value_or("");
   QWebEngineScript script;
   script.setName(QString::fromLatin1(kScriptName));
   script.setSourceCode(QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size())));
@@ -24,3 +26,5 @@ void InstallPageCompat(QWebEngineProfile* profile) {
   script.setRunsOnSubFrames(true);
   scripts->insert(script);
 }
+
+}  // namespace lumivra

@@ -2,6 +2,8 @@
 
 #include <QDesktopServices>
 
+namespace lumivra {
+
 TReaderPage::TReaderPage(QWebEngineProfile* profile, QObject* parent)
     : QWebEnginePage(profile, parent),
       OpenExternally([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}
@@ -19,3 +21,5 @@ bool TReaderPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
   }
   return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
+
+}  // namespace lumivra

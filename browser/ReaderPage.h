@@ -3,6 +3,8 @@
 #include <QWebEnginePage>
 #include <functional>
 
+namespace lumivra {
+
 // The page of every browser view of the reader. The reader never goes on
 // line itself: a link to a web or mail address that the user follows opens
 // in the user's own browser or mail program, and the pane stays as it is.
@@ -20,3 +22,5 @@ public:
 protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
 };
+
+}  // namespace lumivra

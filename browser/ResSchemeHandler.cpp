@@ -7,6 +7,8 @@
 
 #include "pages/PageResources.h"
 
+namespace lumivra {
+
 namespace {
 
 constexpr char kHost[] = "olvar.exe";
@@ -40,10 +42,10 @@ void ResSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
   const std::string_view key(latin.constData(), static_cast<std::size_t>(latin.size()));
 
   QByteArray mime;
-  const lumivra::PageResource* res = lumivra::FindPageResource(key, lumivra::kResourceTypePage);
+  const PageResource* res = FindPageResource(key, kResourceTypePage);
   if (res) {
     mime = EndsWithCss(name) ? "text/css" : "text/html";
-  } else if ((res = lumivra::FindPageResource(key, lumivra::kResourceTypePicture))) {
+  } else if ((res = FindPageResource(key, kResourceTypePicture))) {
     mime = PictureMimeType(res->bytes);
   } else {
     job->fail(QWebEngineUrlRequestJob::UrlNotFound);
@@ -66,3 +68,5 @@ void RegisterResScheme() {
                   QWebEngineUrlScheme::CorsEnabled);
   QWebEngineUrlScheme::registerScheme(scheme);
 }
+
+}  // namespace lumivra

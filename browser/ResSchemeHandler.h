@@ -1,6 +1,8 @@
 #pragma once
 #include <QWebEngineUrlSchemeHandler>
 
+namespace lumivra {
+
 // Serves res://Olvar.exe/<name>: the built-in pages and the style sheet
 // (resource type 23) and the page pictures (type 2110), names matched without
 // regard to case. Anything else is answered "not found".
@@ -14,3 +16,5 @@ class ResSchemeHandler : public QWebEngineUrlSchemeHandler {
 // Makes the scheme "res" known to the browser engine. Call once, before the
 // application object exists.
 void RegisterResScheme();
+
+}  // namespace lumivra

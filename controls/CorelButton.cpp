@@ -9,6 +9,8 @@
 
 #include "controls/DialogFont.h"
 
+namespace lumivra {
+
 namespace {
 
 // A line from (x0, y0) towards (x1, y1), the end point excluded; horizontal
@@ -167,3 +169,5 @@ void TCorelButton::changeEvent(QEvent* event) {
   QPushButton::changeEvent(event);
   if (event->type() == QEvent::FontChange || event->type() == QEvent::EnabledChange) update();
 }
+
+}  // namespace lumivra

@@ -3,6 +3,8 @@
 
 class QPainter;
 
+namespace lumivra {
+
 // What one paint of a flat button depends on.
 struct TCorelButtonLook {
   bool hot = false;          // the cursor is over the button
@@ -47,3 +49,5 @@ private:
   bool hot_ = false;
   bool activeDefault_ = false;
 };
+
+}  // namespace lumivra

@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 
+namespace lumivra {
+
 namespace {
 
 void RegisterTahoma() {
@@ -34,3 +36,5 @@ QFont BoldDialogFont() {
   font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
   return font;
 }
+
+}  // namespace lumivra

@@ -6,16 +6,18 @@
 #include "controls/TextureLayout.h"
 #include "skin/SkinPainter.h"
 
+namespace lumivra {
+
 namespace {
 
-lumivra::TextureStyle ToLayoutStyle(TJPanelTextureStyle style) {
+TextureStyle ToLayoutStyle(TJPanelTextureStyle style) {
   switch (style) {
-    case TJPanelTextureStyle::txTile: return lumivra::TextureStyle::Tile;
-    case TJPanelTextureStyle::txCenter: return lumivra::TextureStyle::Center;
-    case TJPanelTextureStyle::txStretch: return lumivra::TextureStyle::Stretch;
+    case TJPanelTextureStyle::txTile: return TextureStyle::Tile;
+    case TJPanelTextureStyle::txCenter: return TextureStyle::Center;
+    case TJPanelTextureStyle::txStretch: return TextureStyle::Stretch;
     case TJPanelTextureStyle::txNone: break;
   }
-  return lumivra::TextureStyle::None;
+  return TextureStyle::None;
 }
 
 }  // namespace
@@ -76,7 +78,7 @@ void TJPanelTexture::paintEvent(QPaintEvent* event) {
       }
     } else {
       if (transparent_) painter.fillRect(r, transColor_);
-      const auto pieces = lumivra::LayoutTexture(ToLayoutStyle(style_), {r.x(), r.y(), r.width(), r.height()},
+      const auto pieces = LayoutTexture(ToLayoutStyle(style_), {r.x(), r.y(), r.width(), r.height()},
                                                  texture_.width(), texture_.height());
       if (style_ == TJPanelTextureStyle::txStretch)
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -86,3 +88,5 @@ void TJPanelTexture::paintEvent(QPaintEvent* event) {
   }
   QFrame::paintEvent(event);  // the bevels
 }
+
+}  // namespace lumivra

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+namespace lumivra {
+
 enum class TJPanelTextureStyle { txNone, txTile, txCenter, txStretch };
 
 // A panel that paints a texture over its face: tiled, centred or stretched.
@@ -45,3 +47,5 @@ private:
   QColor transColor_{0x80, 0x80, 0x80};
   QString caption_;
 };
+
+}  // namespace lumivra

@@ -12,6 +12,8 @@
 
 #include "skin/SkinPainter.h"
 
+namespace lumivra {
+
 namespace {
 
 constexpr int kRightMargin = 6;  // between the mark and the bar's right end
@@ -26,7 +28,7 @@ QWidget* RequireWindow(QObject* owner) {
 }
 
 // The mark's area holds its right and bottom edges.
-QRect AreaToQRect(const lumivra::LayoutRect& r) { return QRect(r.x, r.y, r.width + 1, r.height + 1); }
+QRect AreaToQRect(const LayoutRect& r) { return QRect(r.x, r.y, r.width + 1, r.height + 1); }
 
 QColor EmblemColor(char c) {
   switch (c) {
@@ -89,8 +91,8 @@ QWidget* TMark::Surface() const { return surface_; }
 
 QRect TMark::MarkRect() const { return AreaToQRect(place_.area); }
 
-lumivra::MarkMetrics TMark::Measure(int rightEdge) const {
-  lumivra::MarkMetrics m;
+MarkMetrics TMark::Measure(int rightEdge) const {
+  MarkMetrics m;
   if (bar_) {
     m.barTop = -surface_->y();
     m.barHeight = bar_->height();
@@ -111,10 +113,10 @@ lumivra::MarkMetrics TMark::Measure(int rightEdge) const {
 
 QSize TMark::SurfaceSize() const {
   // Laid out against a right edge at 0, the mark reaches as far left as this.
-  const lumivra::MarkMetrics m = Measure(0);
-  const lumivra::MarkPlacement p = lumivra::PlaceMark(m);
+  const MarkMetrics m = Measure(0);
+  const MarkPlacement p = PlaceMark(m);
   const int left = std::min(p.area.x, logo_.isNull() ? 0 : p.logoLeft);
-  const int height = std::max({m.textHeight, logo_.height(), lumivra::kEmblemHeight}) + 2;
+  const int height = std::max({m.textHeight, logo_.height(), kEmblemHeight}) + 2;
   return QSize(kLeftMargin - left + kRightMargin, height);
 }
 
@@ -135,7 +137,7 @@ void TMark::FitSurface() {
 void TMark::LayoutMark() {
   if (!visible_ || !surface_) return;
   metrics_ = Measure(surface_->width() - kRightMargin);
-  place_ = lumivra::PlaceMark(metrics_);
+  place_ = PlaceMark(metrics_);
 }
 
 bool TMark::eventFilter(QObject* watched, QEvent* event) {
@@ -186,9 +188,9 @@ void TMark::PaintMark(QPainter& painter) {
       }
       if (!maskedLogo_.isNull()) painter.drawImage(place_.logoLeft, top + 1, maskedLogo_);
     } else if (maskedLogo_.isNull()) {
-      for (int row = 0; row < lumivra::kEmblemHeight; ++row)
-        for (int col = 0; col < lumivra::kEmblemWidth; ++col) {
-          const QColor c = EmblemColor(lumivra::kMarkEmblem[static_cast<size_t>(row)][col]);
+      for (int row = 0; row < kEmblemHeight; ++row)
+        for (int col = 0; col < kEmblemWidth; ++col) {
+          const QColor c = EmblemColor(kMarkEmblem[static_cast<size_t>(row)][col]);
           if (c.isValid()) painter.fillRect(place_.x + col, place_.y + row, 1, 1, c);
         }
     } else {
@@ -205,7 +207,7 @@ void TMark::Report(const std::exception& e) const {
 }
 
 bool TMark::DblClick(const QPoint& at) {
-  if (!visible_ || !OnDblClick || !lumivra::InMarkArea(place_.area, at.x(), at.y())) return false;
+  if (!visible_ || !OnDblClick || !InMarkArea(place_.area, at.x(), at.y())) return false;
   try {
     OnDblClick(this);
   } catch (const std::exception& e) {
@@ -259,3 +261,5 @@ void TMark::SetVisible(bool visible) {
   visible_ = visible;
   Changed(true);
 }
+
+}  // namespace lumivra

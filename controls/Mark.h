@@ -13,6 +13,9 @@
 
 class QMenuBar;
 class QPainter;
+
+namespace lumivra {
+
 class TMark;
 class TMarkSurface;
 
@@ -76,7 +79,7 @@ private:
   void RequestPaint();
   void Changed(bool relayout);
   void Report(const std::exception& e) const;
-  lumivra::MarkMetrics Measure(int rightEdge) const;
+  MarkMetrics Measure(int rightEdge) const;
 
   QWidget* window_;
   QPointer<QMenuBar> bar_;
@@ -91,8 +94,10 @@ private:
   bool registered_ = true;
   bool visible_ = true;
 
-  lumivra::MarkMetrics metrics_;
-  lumivra::MarkPlacement place_;
+  MarkMetrics metrics_;
+  MarkPlacement place_;
   QImage maskedLogo_;  // the logo without its transparent colour
   bool paintPending_ = false;
 };
+
+}  // namespace lumivra

@@ -5,15 +5,17 @@
 
 #include "content/Cp1252.h"
 
+namespace lumivra {
+
 inline QString FromCp1252(const std::string& text) {
-  return QString::fromStdString(lumivra::Cp1252ToUtf8(text));
+  return QString::fromStdString(Cp1252ToUtf8(text));
 }
 
 // Characters the code page lacks become "?", as the platform's conversion does.
 inline std::string ToCp1252(const QString& text) {
   std::string out;
   out.reserve(static_cast<size_t>(text.size()));
-  for (char32_t cp : text.toUcs4()) out += lumivra::CodePointToCp1252(cp).value_or('?');
+  for (char32_t cp : text.toUcs4()) out += CodePointToCp1252(cp).value_or('?');
   return out;
 }
 
@@ -22,3 +24,5 @@ inline std::string ToCp1252(const QString& text) {
 inline QString WithVisibleSoftHyphens(QString text) {
   return text.replace(QChar(0x00AD), QLatin1Char('-'));
 }
+
+}  // namespace lumivra

@@ -17,13 +17,15 @@
 #include "controls/WavePanel.h"
 #include "pages/PageResources.h"
 
+namespace lumivra {
+
 namespace {
 
 // One of the splash pictures, decoded; empty when it cannot be read.
 QPixmap SplashPicture(std::string_view name) {
-  const auto bytes = lumivra::FindArtwork(name);
+  const auto bytes = FindArtwork(name);
   if (!bytes) return {};
-  const lumivra::RgbImage rgb = lumivra::DecodeJpeg(*bytes);
+  const RgbImage rgb = DecodeJpeg(*bytes);
   if (rgb.Empty()) return {};
   const QImage image(rgb.rgb.data(), rgb.width, rgb.height, 3 * rgb.width, QImage::Format_RGB888);
   return QPixmap::fromImage(image.convertToFormat(QImage::Format_RGB32));  // off the decoder's buffer
@@ -72,7 +74,7 @@ TSplashScreenDlg::TSplashScreenDlg(int periodMs, QWidget* parent)
 
   VersionLabel->move(164, 183);
   VersionLabel->adjustSize();
-  NoticeLabel->setText(QStringLiteral("Copyright \u00A9 %1. Free software, GNU GPL.").arg(lumivra::kMakerName));
+  NoticeLabel->setText(QStringLiteral("Copyright \u00A9 %1. Free software, GNU GPL.").arg(kMakerName));
   NoticeLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   NoticeLabel->setGeometry(36, 200, 318, NoticeLabel->sizeHint().height());
   Image1->raise();  // over the title artwork's free corner
@@ -124,3 +126,5 @@ void RunWithSplashScreen(const std::function<void()>& createForms, int periodMs)
   }
   splash->hide();
 }
+
+}  // namespace lumivra

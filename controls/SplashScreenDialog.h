@@ -5,6 +5,9 @@
 class QFrame;
 class QLabel;
 class QTimer;
+
+namespace lumivra {
+
 class TWavePanel;
 
 // The splash screen shown while the reader starts: 408 x 240 without border
@@ -39,3 +42,5 @@ protected:
 // once, runs `createForms`, then handles events until the splash screen may
 // close, and destroys it.
 void RunWithSplashScreen(const std::function<void()>& createForms, int periodMs = TSplashScreenDlg::kPeriodMs);
+
+}  // namespace lumivra

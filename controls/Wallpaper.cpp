@@ -2,6 +2,8 @@
 
 #include "pages/PageResources.h"
 
+namespace lumivra {
+
 namespace {
 
 std::function<QImage()>& Source() {
@@ -14,7 +16,7 @@ std::function<QImage()>& Source() {
 QImage BuiltInTexture() {
   static const QImage texture = [] {
     QImage image;
-    if (auto png = lumivra::FindArtwork("texture"))
+    if (auto png = FindArtwork("texture"))
       image.loadFromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size()), "PNG");
     return image.convertToFormat(QImage::Format_RGB32);
   }();
@@ -27,3 +29,5 @@ QImage CurrentWallpaper() {
 }
 
 void SetWallpaperSource(std::function<QImage()> source) { Source() = std::move(source); }
+
+}  // namespace lumivra

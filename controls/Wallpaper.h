@@ -2,6 +2,8 @@
 #include <QImage>
 #include <functional>
 
+namespace lumivra {
+
 // The dialogs' built-in 64 x 64 texture (the Default theme's wallpaper).
 QImage BuiltInTexture();
 
@@ -13,3 +15,5 @@ QImage CurrentWallpaper();
 // Where CurrentWallpaper takes the wallpaper from; an empty function returns
 // to the built-in texture.
 void SetWallpaperSource(std::function<QImage()> source);
+
+}  // namespace lumivra

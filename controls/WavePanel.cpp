@@ -7,13 +7,15 @@
 
 #include "skin/SkinPainter.h"
 
+namespace lumivra {
+
 namespace {
 
-lumivra::WaveColor ToWaveColor(const QColor& c) {
-  return static_cast<lumivra::WaveColor>(c.red() | c.green() << 8 | c.blue() << 16);
+WaveColor ToWaveColor(const QColor& c) {
+  return static_cast<WaveColor>(c.red() | c.green() << 8 | c.blue() << 16);
 }
 
-QColor ToQColor(lumivra::WaveColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor ToQColor(WaveColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 }  // namespace
 
@@ -62,7 +64,7 @@ void TWavePanel::Refuse() {
 }
 
 void TWavePanel::SetDirection(TDirection direction) {
-  bands_.SetDirection(static_cast<lumivra::WaveDirection>(direction), width(), height());
+  bands_.SetDirection(static_cast<WaveDirection>(direction), width(), height());
 }
 
 void TWavePanel::SetAlignHorizontal(TAlignHor align) {
@@ -120,3 +122,5 @@ void TWavePanel::timerEvent(QTimerEvent* event) {
   animated_ = true;
   update();
 }
+
+}  // namespace lumivra

@@ -8,6 +8,8 @@
 
 #include "controls/WaveBands.h"
 
+namespace lumivra {
+
 enum TDirection { drLeftToRight, drRightToLeft, drTopToBottom, drBottomToTop };
 enum TAlignHor { hrLeft, hrCenter, hrRight };
 enum TAlignVer { vrTop, vrCenter, vrBottom };
@@ -63,7 +65,7 @@ private:
   void Paint(bool animation);
   void Refuse();
 
-  lumivra::WaveBands bands_;
+  WaveBands bands_;
   QBasicTimer timer_;
   QString caption_;
   TAlignHor alignHorizontal_ = hrCenter;
@@ -74,3 +76,5 @@ private:
   QImage picture_;
   bool animated_ = false;  // the picture is newer than the last paint event
 };
+
+}  // namespace lumivra

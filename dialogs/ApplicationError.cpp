@@ -5,6 +5,8 @@
 
 #include "content/Maker.h"
 
+namespace lumivra {
+
 namespace {
 
 ApplicationErrorHandler& Handler() {
@@ -24,10 +26,12 @@ void ShowApplicationError(const QString& text) {
     handler(shown);
     return;
   }
-  QMessageBox box(QMessageBox::Critical, QString::fromLatin1(lumivra::kApplicationTitle), shown, QMessageBox::Ok,
+  QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle), shown, QMessageBox::Ok,
                   QApplication::activeWindow());
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
 }
 
 void SetApplicationErrorHandler(ApplicationErrorHandler handler) { Handler() = std::move(handler); }
+
+}  // namespace lumivra

@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace lumivra {
+
 // The application's error report: a modal box titled "Lumivra" with the error
 // icon, one OK button and the text with a full stop appended unless it
 // already ends in one.
@@ -17,3 +19,5 @@ QString ErrorReportText(const QString& text);
 // restores the message box.
 using ApplicationErrorHandler = std::function<void(const QString& text)>;
 void SetApplicationErrorHandler(ApplicationErrorHandler handler);
+
+}  // namespace lumivra

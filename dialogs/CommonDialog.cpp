@@ -20,6 +20,8 @@
 #include "dialogs/GotoEntry.h"
 #include "pages/PageResources.h"
 
+namespace lumivra {
+
 namespace {
 
 constexpr char kDeveloperName[] = "Samir Haddad";
@@ -43,7 +45,7 @@ QFrame* MakeBevel(QWidget* parent, int top, bool visible) {
 
 QImage LogoArtwork() {
   QImage logo;
-  if (const auto png = lumivra::FindArtwork("logo"))
+  if (const auto png = FindArtwork("logo"))
     logo.loadFromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size()), "PNG");
   return logo;
 }
@@ -74,7 +76,7 @@ TCommonDlg::TCommonDlg(QWidget* parent)
       VersionLabel(MakeLabel(MainPanel, QStringLiteral("Version 3.0  (Build 3.49)"), 64, 22)),
       NoticeLabel(MakeLabel(MainPanel,
                             QStringLiteral("Copyright \u00A9 %1.")
-                                .arg(QString::fromUtf8(lumivra::kMakerName)),
+                                .arg(QString::fromUtf8(kMakerName)),
                             64, 38)),
       SepBevel(MakeBevel(MainPanel, 53, false)),
       DeveloperLabel(MakeLabel(MainPanel,
@@ -115,7 +117,7 @@ TCommonDlg::TCommonDlg(QWidget* parent)
   ExampleLabel->setPalette(grey);
 
   GotoEdit->setGeometry(8, 24, 273, 21);
-  GotoEdit->setMaxLength(lumivra::kGotoTextMaxLength);
+  GotoEdit->setMaxLength(kGotoTextMaxLength);
   GotoEdit->installEventFilter(this);
   MessageLabel->setBuddy(GotoEdit);
 
@@ -270,7 +272,7 @@ void TCommonDlg::OKBtnClick() {
           accept();
           return;
         }
-      } catch (const lumivra::ContentError& e) {
+      } catch (const ContentError& e) {
         const QString text = QString::fromStdString(e.what());
         if (ErrorReport)
           ErrorReport(text);
@@ -285,7 +287,7 @@ void TCommonDlg::OKBtnClick() {
         return;
       }
       if (DisplayCombo->currentText() != displayName_) {
-        displayName_ = FromCp1252(lumivra::Trim(ToCp1252(DisplayCombo->currentText())));
+        displayName_ = FromCp1252(Trim(ToCp1252(DisplayCombo->currentText())));
         displayChanged_ = true;
       } else {
         displayChanged_ = false;
@@ -331,12 +333,12 @@ void TCommonDlg::CloseBtnClick() {
 bool TCommonDlg::GotoEditKeyPress(QKeyEvent* event) {
   const char key = TypedCharacter(event);
   if (key == 0) return false;
-  switch (lumivra::GotoKeyPress(GotoEdit->text().toStdString(), key)) {
-    case lumivra::GotoKeyAction::kInsert:
+  switch (GotoKeyPress(GotoEdit->text().toStdString(), key)) {
+    case GotoKeyAction::kInsert:
       return false;
-    case lumivra::GotoKeyAction::kSwallow:
+    case GotoKeyAction::kSwallow:
       return true;
-    case lumivra::GotoKeyAction::kAccept:
+    case GotoKeyAction::kAccept:
       OKBtnClick();
       return true;
   }
@@ -357,3 +359,5 @@ bool TCommonDlg::eventFilter(QObject* watched, QEvent* event) {
   }
   return QDialog::eventFilter(watched, event);
 }
+
+}  // namespace lumivra

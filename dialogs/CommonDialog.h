@@ -11,6 +11,9 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+
+namespace lumivra {
+
 class TCorelButton;
 class TJPanelTexture;
 
@@ -92,3 +95,5 @@ private:
   int gotoChapter_ = 0;
   QWidget* initialFocus_ = nullptr;
 };
+
+}  // namespace lumivra

@@ -22,6 +22,8 @@
 #include "dialogs/InformationPage.h"
 #include "dialogs/Printing.h"
 
+namespace lumivra {
+
 TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Information");
   setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) &
@@ -115,17 +117,18 @@ void TInformationDlg::PrintBtnClick() { PrintInfoPage(); }
 
 void TInformationDlg::CloseBtnClick() { close(); }
 
-void ShowNodeInformation(TInformationDlg& dialog, lumivra::ContentStore& store,
-                         const std::string& nodeKey) {
-  const auto key = lumivra::InfoKeyForNode(nodeKey);
+void ShowNodeInformation(TInformationDlg& dialog, ContentStore& store, const std::string& nodeKey) {
+  const auto key = InfoKeyForNode(nodeKey);
   if (!key) return;
-  lumivra::StringList lines;
+  StringList lines;
   // A missing information file leaves the list empty: the page has an empty body.
   store.LoadChapterInfoLines(*key, lines);
-  const std::string page = lumivra::BuildInformationPage(lines);
+  const std::string page = BuildInformationPage(lines);
   QApplication::processEvents();
   dialog.WritePage(page);
   dialog.SetWallpaper(CurrentWallpaper());
   dialog.ShowModal("Information");
   QApplication::processEvents();
 }
+
+}  // namespace lumivra

@@ -5,13 +5,13 @@
 
 class QFrame;
 class QWebEngineView;
+
+namespace lumivra {
+
+class ContentStore;
 class TCorelButton;
 class TDocHostUIHandler;
 class TJPanelTexture;
-
-namespace lumivra {
-class ContentStore;
-}
 
 // The information window: its own browser showing an information page or a
 // search page, with Print and Close. Created once at start-up; closing it
@@ -60,5 +60,6 @@ private:
 // Does nothing for the home node or a key that is not a chapter's or the
 // book's. Throws ContentError ("Resource ci5 not found") when the information
 // file lacks the text; the window then stays closed.
-void ShowNodeInformation(TInformationDlg& dialog, lumivra::ContentStore& store,
-                         const std::string& nodeKey);
+void ShowNodeInformation(TInformationDlg& dialog, ContentStore& store, const std::string& nodeKey);
+
+}  // namespace lumivra

@@ -1,5 +1,7 @@
 #include "dialogs/MessageBoxes.h"
 
+namespace lumivra {
+
 QMessageBox::StandardButton QtMessageBoxes::Show(QMessageBox::Icon icon, const QString& title,
                                                  const QString& text,
                                                  QMessageBox::StandardButtons buttons,
@@ -10,3 +12,5 @@ QMessageBox::StandardButton QtMessageBoxes::Show(QMessageBox::Icon icon, const Q
   box.setWindowModality(Qt::ApplicationModal);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
+
+}  // namespace lumivra

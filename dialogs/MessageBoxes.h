@@ -2,6 +2,8 @@
 #include <QMessageBox>
 #include <QString>
 
+namespace lumivra {
+
 // Where the window's message boxes go. The reader shows them with
 // QMessageBox; a test records them and answers for the user.
 class MessageBoxes {
@@ -23,3 +25,5 @@ public:
                                    QMessageBox::StandardButton defaultButton,
                                    QWidget* parent) override;
 };
+
+}  // namespace lumivra

@@ -7,6 +7,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+namespace lumivra {
+
 namespace {
 
 constexpr char kJobName[] = "printJob";
@@ -89,3 +91,5 @@ void PrintBrowserPage(QWebEngineView* view, bool withDialog) {
     // Printing failures end the command without a message.
   }
 }
+
+}  // namespace lumivra

@@ -5,6 +5,8 @@
 class QPrinter;
 class QWebEngineView;
 
+namespace lumivra {
+
 // Prints the page shown in `view` with no page header and no page footer:
 // with the print dialog first, or at once on the default printer. Any
 // failure (no printer, the dialog cancelled, printing refused, a print still
@@ -19,3 +21,5 @@ bool PrintBrowserPageTo(QWebEngineView* view, std::unique_ptr<QPrinter> printer,
 
 // Whether a print job of `view` is still running.
 bool BrowserPrintRunning(QWebEngineView* view);
+
+}  // namespace lumivra

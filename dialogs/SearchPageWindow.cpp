@@ -9,6 +9,8 @@
 #include "search/SearchPages.h"
 #include "search/VerseSearch.h"
 
+namespace lumivra {
+
 namespace {
 
 void ShowPage(TInformationDlg& info, const std::string& page, const QString& caption) {
@@ -19,7 +21,7 @@ void ShowPage(TInformationDlg& info, const std::string& page, const QString& cap
 
 }  // namespace
 
-bool ShowSearchViewPage(TInformationDlg& info, const lumivra::VerseSearch& search, int selected,
+bool ShowSearchViewPage(TInformationDlg& info, const VerseSearch& search, int selected,
                         const std::string& searchBoxText) {
   const auto& found = search.FoundPositions();
   if (selected < 0 || static_cast<size_t>(selected) >= found.size()) return false;
@@ -27,26 +29,25 @@ bool ShowSearchViewPage(TInformationDlg& info, const lumivra::VerseSearch& searc
   const auto& records = search.VerseRecords();
   if (position < 0 || static_cast<size_t>(position) >= records.size()) return false;
   const std::string body =
-      lumivra::BuildSearchViewBody(records[static_cast<size_t>(position)], searchBoxText);
-  ShowPage(info, lumivra::SearchPageHtml(body), "Search View");
+      BuildSearchViewBody(records[static_cast<size_t>(position)], searchBoxText);
+  ShowPage(info, SearchPageHtml(body), "Search View");
   return true;
 }
 
-bool ShowSearchReportPage(TInformationDlg& info, const lumivra::VerseSearch& search,
+bool ShowSearchReportPage(TInformationDlg& info, const VerseSearch& search,
                           int resultLines, const std::string& searchBoxText,
                           MessageBoxes& boxes, QWidget* parent) {
   if (resultLines <= 0) return false;
   const auto& found = search.FoundPositions();
-  if (lumivra::ReportNeedsConfirmation(found.size())) {
+  if (ReportNeedsConfirmation(found.size())) {
     const auto answer = boxes.Show(QMessageBox::Question, "Confirm",
-                                   QString::fromLatin1(lumivra::kReportConfirmText),
+                                   QString::fromLatin1(kReportConfirmText),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton,
                                    parent);
     if (answer == QMessageBox::No) return false;
   }
-  const std::string body =
-      lumivra::BuildSearchReportBody(search.VerseRecords(), found, searchBoxText);
-  ShowPage(info, lumivra::SearchPageHtml(body), "Search Report");
+  const std::string body = BuildSearchReportBody(search.VerseRecords(), found, searchBoxText);
+  ShowPage(info, SearchPageHtml(body), "Search Report");
   return true;
 }
 
@@ -59,3 +60,5 @@ void ConnectSearchPages(TSearchDlg& searchDlg, TInformationDlg& info, MessageBox
                          &dlg);
   };
 }
+
+}  // namespace lumivra

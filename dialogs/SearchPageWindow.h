@@ -1,13 +1,13 @@
 #pragma once
 #include <string>
 
-class MessageBoxes;
 class QWidget;
-class TInformationDlg;
 
 namespace lumivra {
+
+class MessageBoxes;
+class TInformationDlg;
 class VerseSearch;
-}
 
 // The search view and report pages in the information window, shown modally
 // with the captions "Search View" and "Search Report". The search box text is
@@ -15,12 +15,12 @@ class VerseSearch;
 
 // The view page of result line `selected`; nothing when no line is selected
 // (a negative index) or the line has no hit behind it. True when shown.
-bool ShowSearchViewPage(TInformationDlg& info, const lumivra::VerseSearch& search, int selected,
+bool ShowSearchViewPage(TInformationDlg& info, const VerseSearch& search, int selected,
                         const std::string& searchBoxText);
 
 // The report page of every hit; nothing when the result list is empty. Above
 // 1000 hits it asks first, and the answer No stops. True when shown.
-bool ShowSearchReportPage(TInformationDlg& info, const lumivra::VerseSearch& search,
+bool ShowSearchReportPage(TInformationDlg& info, const VerseSearch& search,
                           int resultLines, const std::string& searchBoxText,
                           MessageBoxes& boxes, QWidget* parent);
 
@@ -29,3 +29,5 @@ class TSearchDlg;
 // Puts the two pages behind the search dialog's View (and double click) and
 // Report buttons. The windows and `boxes` must outlive the hooks.
 void ConnectSearchPages(TSearchDlg& searchDlg, TInformationDlg& info, MessageBoxes& boxes);
+
+}  // namespace lumivra

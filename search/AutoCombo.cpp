@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+namespace lumivra {
+
 namespace {
 
 // The message the combo box posts itself when its list has closed.
@@ -126,3 +128,5 @@ bool TAutoComboBox::event(QEvent* event) {
   }
   return QComboBox::event(event);
 }
+
+}  // namespace lumivra

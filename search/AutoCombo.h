@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace lumivra {
+
 class TAutoComboBox;
 
 // Asked before each completion: may change the proposed tail or cancel it.
@@ -46,3 +48,5 @@ private:
 
   uint16_t lastKey_ = 0;
 };
+
+}  // namespace lumivra

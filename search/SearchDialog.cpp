@@ -23,6 +23,8 @@
 #include "search/AutoCombo.h"
 #include "search/ScopeNames.h"
 
+namespace lumivra {
+
 namespace {
 
 constexpr int kResultLineHeight = 17;
@@ -32,7 +34,7 @@ constexpr qint64 kFillSliceMs = 8;
 // The magnifier drawn before each result line; its white shows the line's brush.
 QImage LoadBitImage() {
   QImage image;
-  if (auto png = lumivra::FindArtwork("magnifier"))
+  if (auto png = FindArtwork("magnifier"))
     image.loadFromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size()), "PNG");
   image = image.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < image.height(); ++y)
@@ -153,7 +155,7 @@ TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
   // A drop-down list, not the style's screen-high menu that ignores the rows.
   ChapterCombo->setStyleSheet(
       QStringLiteral("QComboBox { combobox-popup: 0; } QComboBox QAbstractItemView::item { min-height: 13px; }"));
-  for (const auto& name : lumivra::ChapterScopeNames()) ChapterCombo->addItem(FromCp1252(name));
+  for (const auto& name : ChapterScopeNames()) ChapterCombo->addItem(FromCp1252(name));
   ChapterCombo->setEnabled(false);
   ContentsLabel->setBuddy(ChapterCombo);
 
@@ -220,7 +222,7 @@ TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
 
 TSearchDlg::~TSearchDlg() = default;
 
-void TSearchDlg::Execute(const lumivra::PeResourceFile* translation, const QImage& wallpaper,
+void TSearchDlg::Execute(const PeResourceFile* translation, const QImage& wallpaper,
                          const TLocateVerse& locateVerse) {
   if (!translation) return;
   SetWallpaper(wallpaper);
@@ -265,16 +267,16 @@ bool TSearchDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSearchDlg::FindBtnClick() {
-  const std::string text = lumivra::Trim(SearchText());
+  const std::string text = Trim(SearchText());
   if (text.empty()) {
     SearchCombo->setEditText(QString());
     SearchCombo->setFocus();
     return;
   }
-  const std::string upper = lumivra::UpperCaseAscii(text);
+  const std::string upper = UpperCaseAscii(text);
   bool known = false;
   for (int i = 0; i < SearchCombo->count() && !known; ++i)
-    known = lumivra::UpperCaseAscii(ToCp1252(SearchCombo->itemText(i))) == upper;
+    known = UpperCaseAscii(ToCp1252(SearchCombo->itemText(i))) == upper;
   if (!known) {
     // Adding an item must not replace what the box shows.
     const QString shown = SearchCombo->currentText();
@@ -297,7 +299,7 @@ void TSearchDlg::RunSearch(const std::string& text) {
   search_.ClearFoundPositions();
   ResultList->clear();
   SetResultButtons(false);
-  search_.MatchVerses(lumivra::UpperCaseAscii(text), std::max(0, ChapterCombo->currentIndex()));
+  search_.MatchVerses(UpperCaseAscii(text), std::max(0, ChapterCombo->currentIndex()));
   const std::vector<int>& found = search_.FoundPositions();
   if (found.empty()) {
     ResultList->setEnabled(false);
@@ -409,3 +411,5 @@ void TSearchDlg::GotoBtnClick() {
   closingByCancel_ = true;  // closes at once
   accept();
 }
+
+}  // namespace lumivra

@@ -12,13 +12,13 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QListWidget;
+
+namespace lumivra {
+
+class PeResourceFile;
 class TAutoComboBox;
 class TCorelButton;
 class TJPanelTexture;
-
-namespace lumivra {
-class PeResourceFile;
-}
 
 // Goes to a verse in the main window: chapter number and "chapter:verse".
 using TLocateVerse = std::function<void(int chapter, const std::string& verseRef)>;
@@ -37,17 +37,17 @@ public:
   // first time, the dialog is shown modally and a chosen verse is located.
   // A chapter missing from the translation file throws ContentError before
   // the dialog shows.
-  void Execute(const lumivra::PeResourceFile* translation, const QImage& wallpaper,
+  void Execute(const PeResourceFile* translation, const QImage& wallpaper,
                const TLocateVerse& locateVerse);
 
-  void SetTranslationLibrary(const lumivra::PeResourceFile* library) { search_.SetTranslationLibrary(library); }
+  void SetTranslationLibrary(const PeResourceFile* library) { search_.SetTranslationLibrary(library); }
   void SetWallpaper(const QImage& wallpaper);
 
   bool GotoChosen() const { return gotoChosen_; }
   const std::string& ChosenVerseRef() const { return chosenVerseRef_; }
   int ChosenChapter() const { return chosenChapter_; }
 
-  const lumivra::VerseSearch& Search() const { return search_; }
+  const VerseSearch& Search() const { return search_; }
   // The list index of the selected result line, -1 when none.
   int SelectedResult() const;
   // The search box's text in Windows-1252.
@@ -99,7 +99,7 @@ private:
   void RunSearch(const std::string& text);
   void SetResultButtons(bool enabled);
 
-  lumivra::VerseSearch search_;
+  VerseSearch search_;
   bool stopRequested_ = false;
   bool gotoChosen_ = false;
   std::string chosenVerseRef_;
@@ -111,3 +111,5 @@ private:
   bool closingByCancel_ = false;
   std::optional<int> pendingClose_;
 };
+
+}  // namespace lumivra

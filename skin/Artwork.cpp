@@ -4,9 +4,11 @@
 
 #include "pages/PageResources.h"
 
+namespace lumivra {
+
 QImage ArtworkImage(std::string_view name) {
   QImage image;
-  if (const auto bytes = lumivra::FindArtwork(name)) {
+  if (const auto bytes = FindArtwork(name)) {
     image.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()), "PNG");
   }
   return image;
@@ -23,3 +25,5 @@ QIcon ArtworkIcon(std::string_view name) {
   }
   return icon;
 }
+
+}  // namespace lumivra

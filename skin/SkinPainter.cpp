@@ -4,8 +4,7 @@
 
 #include "skin/TepSchemeStore.h"
 
-using lumivra::DrawStep;
-using lumivra::StepKind;
+namespace lumivra {
 
 QImage WithoutColor(const QImage& image, QRgb key) {
   QImage out = image.convertToFormat(QImage::Format_ARGB32);
@@ -17,7 +16,7 @@ QImage WithoutColor(const QImage& image, QRgb key) {
   return out;
 }
 
-QRect ToQRect(const lumivra::LayoutRect& r) { return QRect(r.x, r.y, r.width, r.height); }
+QRect ToQRect(const LayoutRect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
 bool DenseDevice(const QPainter& painter) { return painter.deviceTransform().m11() > 1.0; }
 
@@ -64,7 +63,7 @@ private:
 
 }  // namespace
 
-void PaintSkinSteps(QPainter& painter, const TepSchemeStore& store, const lumivra::DrawSteps& steps,
+void PaintSkinSteps(QPainter& painter, const TepSchemeStore& store, const DrawSteps& steps,
                     const QColor& fill, const QRect& exposed,
                     const std::function<void(const DrawStep&)>& text) {
   StepPainter out(painter, store);
@@ -83,3 +82,5 @@ void PaintSkinSteps(QPainter& painter, const TepSchemeStore& store, const lumivr
     }
   }
 }
+
+}  // namespace lumivra

@@ -7,12 +7,15 @@
 #include "skin/SkinLayout.h"
 
 class QPainter;
+
+namespace lumivra {
+
 class TepSchemeStore;
 
 // `image` with every pixel of colour `key` made transparent.
 QImage WithoutColor(const QImage& image, QRgb key);
 
-QRect ToQRect(const lumivra::LayoutRect& r);
+QRect ToQRect(const LayoutRect& r);
 
 // Whether `painter` draws on more device pixels than logical ones (a device
 // pixel ratio above 1), where double-size bitmaps are used.
@@ -22,6 +25,8 @@ bool DenseDevice(const QPainter& painter);
 // misses `exposed` are skipped (a null rectangle skips none). On a device
 // pixel ratio above 1 a bitmap with a double-size twin is copied from the
 // twin, so the copy stays sharp. Text steps go to `text`.
-void PaintSkinSteps(QPainter& painter, const TepSchemeStore& store, const lumivra::DrawSteps& steps,
+void PaintSkinSteps(QPainter& painter, const TepSchemeStore& store, const DrawSteps& steps,
                     const QColor& fill, const QRect& exposed = {},
-                    const std::function<void(const lumivra::DrawStep&)>& text = {});
+                    const std::function<void(const DrawStep&)>& text = {});
+
+}  // namespace lumivra

@@ -5,7 +5,7 @@
 
 #include "skin/SkinPainter.h"
 
-using lumivra::ButtonState;
+namespace lumivra {
 
 namespace {
 
@@ -35,13 +35,13 @@ QImage Embossed(const QImage& strip, QRgb key, int scale, const QPalette& palett
   return WithoutColor(out, face);
 }
 
-class FontCaptionMetrics : public lumivra::CaptionMetrics {
+class FontCaptionMetrics : public CaptionMetrics {
 public:
   explicit FontCaptionMetrics(const QFont& font) : metrics_(font) {}
   int LineWidth(const std::u32string& line) const override {
     return metrics_.horizontalAdvance(QString::fromStdU32String(line));
   }
-  lumivra::SkinSize TextSize(const std::u32string& text, int width) const override {
+  SkinSize TextSize(const std::u32string& text, int width) const override {
     const QRect box = metrics_.boundingRect(QRect(0, 0, width, 0), Qt::AlignHCenter | Qt::TextShowMnemonic,
                                             QString::fromStdU32String(text));
     return {box.width(), box.height()};
@@ -60,12 +60,12 @@ void TButtonGlyph::SetGlyph(const QImage& strip, const QImage& twin) {
   ClearCache();
   if (strip_.height() > 0) {
     transparent_ = BottomLeft(strip_);
-    numGlyphs_ = lumivra::NumGlyphsForStrip(strip_.width(), strip_.height(), numGlyphs_);
+    numGlyphs_ = NumGlyphsForStrip(strip_.width(), strip_.height(), numGlyphs_);
   }
 }
 
 bool TButtonGlyph::SetNumGlyphs(int value) {
-  const int next = lumivra::ClampNumGlyphs(value, numGlyphs_);
+  const int next = ClampNumGlyphs(value, numGlyphs_);
   if (next == numGlyphs_) return false;
   numGlyphs_ = next;
   ClearCache();
@@ -80,7 +80,7 @@ void TButtonGlyph::ClearCache() {
 }
 
 QImage TButtonGlyph::Prepare(const QImage& strip, int scale, ButtonState state, const QPalette& palette) const {
-  const auto source = lumivra::GlyphSourceFor(state, numGlyphs_, strip_.width(), strip_.height());
+  const auto source = GlyphSourceFor(state, numGlyphs_, strip_.width(), strip_.height());
   if (!source || strip.isNull()) return {};
   const QRgb key = scale == 1 ? transparent_ : BottomLeft(strip);
   if (source->embossed) return Embossed(strip, key, scale, palette);
@@ -99,13 +99,13 @@ const QImage& TButtonGlyph::Image(ButtonState state, const QPalette& palette, bo
   return cache[k];
 }
 
-void TButtonGlyph::Draw(QPainter& painter, const lumivra::LayoutRect& paint, const QString& caption,
-                        const QFont& font, lumivra::TButtonLayout layout, int margin, int spacing,
+void TButtonGlyph::Draw(QPainter& painter, const LayoutRect& paint, const QString& caption,
+                        const QFont& font, TButtonLayout layout, int margin, int spacing,
                         ButtonState state, const QPalette& palette) {
-  lumivra::SkinSize glyph;
+  SkinSize glyph;
   if (!strip_.isNull()) glyph = {strip_.width() / numGlyphs_, strip_.height()};
   const FontCaptionMetrics metrics(font);
-  const auto place = lumivra::PlaceGlyphAndCaption({paint, glyph, layout, margin, spacing},
+  const auto place = PlaceGlyphAndCaption({paint, glyph, layout, margin, spacing},
                                                    caption.toStdU32String(), metrics);
 
   const bool dense = !twin_.isNull() && DenseDevice(painter);
@@ -129,3 +129,5 @@ void TButtonGlyph::Draw(QPainter& painter, const lumivra::LayoutRect& paint, con
   }
   painter.drawText(box, flags, text);
 }
+
+}  // namespace lumivra

@@ -9,6 +9,8 @@
 
 class QPainter;
 
+namespace lumivra {
+
 // The picture strip of a skinned button and the drawing of its glyph and
 // caption. The strip holds NumGlyphs images side by side, indexed by the
 // button's state (up, disabled, down, exclusive); pixels of the
@@ -31,15 +33,15 @@ public:
 
   // The image shown in `state` (prepared on first need); null when there is
   // none. `twin` selects the double-size image (null when there is no twin).
-  const QImage& Image(lumivra::ButtonState state, const QPalette& palette, bool twin = false);
+  const QImage& Image(ButtonState state, const QPalette& palette, bool twin = false);
 
   // Glyph and caption laid out in `paint` and drawn.
-  void Draw(QPainter& painter, const lumivra::LayoutRect& paint, const QString& caption, const QFont& font,
-            lumivra::TButtonLayout layout, int margin, int spacing, lumivra::ButtonState state,
+  void Draw(QPainter& painter, const LayoutRect& paint, const QString& caption, const QFont& font,
+            TButtonLayout layout, int margin, int spacing, ButtonState state,
             const QPalette& palette);
 
 private:
-  QImage Prepare(const QImage& strip, int scale, lumivra::ButtonState state, const QPalette& palette) const;
+  QImage Prepare(const QImage& strip, int scale, ButtonState state, const QPalette& palette) const;
 
   QImage strip_;
   QImage twin_;
@@ -50,3 +52,5 @@ private:
   std::array<bool, 4> prepared_{};
   std::array<bool, 4> twinPrepared_{};
 };
+
+}  // namespace lumivra

@@ -6,6 +6,8 @@
 #include "skin/TepSchemeButton.h"
 #include "skin/TepSchemeForm.h"
 
+namespace lumivra {
+
 TepScheme::TepScheme(QObject* owner) : QObject(owner) {
   // A widget announces its end before it deletes its children (the store
   // among them); the owner is then no longer told of anything.
@@ -72,3 +74,5 @@ TepScheme* FindFormScheme(const QObject* form) {
   }
   return nullptr;
 }
+
+}  // namespace lumivra

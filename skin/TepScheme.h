@@ -5,9 +5,11 @@
 #include <QPointer>
 #include <optional>
 
+#include "skin/TepSchemeStore.h"
+
 class QWidget;
 
-#include "skin/TepSchemeStore.h"
+namespace lumivra {
 
 // The notification a skinned control gets when its scheme's store changes.
 // Delivered synchronously: QCoreApplication::sendEvent.
@@ -65,3 +67,5 @@ std::optional<QColor> SchemeColor(const TepSchemeStore* store);
 
 // The first scheme among the children of `form`, in creation order.
 TepScheme* FindFormScheme(const QObject* form);
+
+}  // namespace lumivra

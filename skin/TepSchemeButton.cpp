@@ -12,8 +12,7 @@
 #include "skin/SkinPainter.h"
 #include "skin/TepScheme.h"
 
-using lumivra::ButtonState;
-using lumivra::FallbackEdge;
+namespace lumivra {
 
 namespace {
 
@@ -60,15 +59,15 @@ void TepSchemeButton::FitToFaces() {
 }
 
 void TepSchemeButton::Apply(unsigned effects) {
-  if ((effects & lumivra::kNotifyGroup) && GroupIndex() != 0 && parentWidget() != nullptr) {
+  if ((effects & kNotifyGroup) && GroupIndex() != 0 && parentWidget() != nullptr) {
     for (QObject* child : parentWidget()->children()) {
       auto* other = qobject_cast<TepSchemeButton*>(child);
       if (other != nullptr && other != this) other->ButtonPressed(GroupIndex(), this);
     }
   }
-  if (effects & lumivra::kRepaintNow) {
+  if (effects & kRepaintNow) {
     repaint();
-  } else if (effects & lumivra::kRepaint) {
+  } else if (effects & kRepaint) {
     update();
   }
 }
@@ -106,7 +105,7 @@ void TepSchemeButton::SetNumGlyphs(int value) {
   if (glyph_.SetNumGlyphs(value)) update();
 }
 
-void TepSchemeButton::SetLayout(lumivra::TButtonLayout layout) {
+void TepSchemeButton::SetLayout(TButtonLayout layout) {
   if (layout == layout_) return;
   layout_ = layout;
   update();
@@ -150,7 +149,7 @@ void TepSchemeButton::paintEvent(QPaintEvent* event) {
   p.setFont(font());
   const TepSchemeStore* store = StoreOf(scheme_);
   const int faceSize = store != nullptr ? store->SpeedButton().height() : 0;
-  const auto plan = lumivra::PlanButtonFace(State(), Hot(), Flat(), store != nullptr, width(), height(), faceSize);
+  const auto plan = PlanButtonFace(State(), Hot(), Flat(), store != nullptr, width(), height(), faceSize);
   if (store != nullptr) {
     PaintSkinSteps(p, *store, plan.steps, QColor(), event->rect());
   } else {
@@ -183,7 +182,7 @@ void TepSchemeButton::mouseReleaseEvent(QMouseEvent* event) {
   const unsigned effects = machine_.Release(pos.x(), pos.y(), width(), height());
   Apply(effects);
   QPointer<TepSchemeButton> alive(this);
-  if (effects & lumivra::kClick) Click();
+  if (effects & kClick) Click();
   if (alive) UpdateHotFromCursor();
 }
 
@@ -209,3 +208,5 @@ void TepSchemeButton::changeEvent(QEvent* event) {
   }
   QWidget::changeEvent(event);
 }
+
+}  // namespace lumivra

@@ -7,6 +7,8 @@
 #include "skin/TButtonGlyph.h"
 #include "skin/TepScheme.h"
 
+namespace lumivra {
+
 // A skinned push button with an optional glyph and caption: a plain button,
 // a flat (hover highlighting) one, or one of a group of exclusive toggle
 // buttons (same GroupIndex under one parent). With a scheme whose store has
@@ -42,8 +44,8 @@ public:
   void SetGlyphArtwork(std::string_view name);
   int NumGlyphs() const { return glyph_.NumGlyphs(); }
   void SetNumGlyphs(int value);
-  lumivra::TButtonLayout Layout() const { return layout_; }
-  void SetLayout(lumivra::TButtonLayout layout);
+  TButtonLayout Layout() const { return layout_; }
+  void SetLayout(TButtonLayout layout);
   int Margin() const { return margin_; }
   void SetMargin(int margin);
   int Spacing() const { return spacing_; }
@@ -53,7 +55,7 @@ public:
   void SetHint(const QString& hint) { hint_ = hint; }
   const QString& Hint() const { return hint_; }
 
-  lumivra::ButtonState State() const { return machine_.State(); }
+  ButtonState State() const { return machine_.State(); }
   bool Hot() const { return machine_.Hot(); }
 
   // Another button of the parent pressed or changed its group settings.
@@ -84,13 +86,15 @@ private:
   void UpdateHotFromCursor();
   void Click();
 
-  lumivra::ButtonMachine machine_;
+  ButtonMachine machine_;
   TButtonGlyph glyph_;
   QPointer<TepScheme> scheme_;
   QString caption_;
   QString hint_;
-  lumivra::TButtonLayout layout_ = lumivra::TButtonLayout::blGlyphLeft;
+  TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
   int margin_ = -1;
   int spacing_ = 4;
   int shortcutId_ = 0;
 };
+
+}  // namespace lumivra

@@ -10,7 +10,7 @@
 #include "skin/SkinPainter.h"
 #include "skin/TepScheme.h"
 
-using lumivra::SkinImage;
+namespace lumivra {
 
 namespace {
 
@@ -52,10 +52,10 @@ void TepSchemeForm::SetBorderIcons(unsigned icons) {
                                                     Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                                                     Qt::WindowContextHelpButtonHint);
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (icons & lumivra::biSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  if (icons & lumivra::biMinimize) flags |= Qt::WindowMinimizeButtonHint;
-  if (icons & lumivra::biMaximize) flags |= Qt::WindowMaximizeButtonHint;
-  if (icons & lumivra::biHelp) flags |= Qt::WindowContextHelpButtonHint;
+  if (icons & biSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (icons & biMinimize) flags |= Qt::WindowMinimizeButtonHint;
+  if (icons & biMaximize) flags |= Qt::WindowMaximizeButtonHint;
+  if (icons & biHelp) flags |= Qt::WindowContextHelpButtonHint;
   if (!window->isWindow() || flags == window->windowFlags()) return;
   const bool visible = window->isVisible();
   window->setWindowFlags(flags);
@@ -116,7 +116,7 @@ void TepSchemeForm::paintEvent(QPaintEvent* event) {
     p.fillRect(event->rect(), owner_->palette().color(QPalette::Window));
     return;
   }
-  lumivra::FrameInput in;
+  FrameInput in;
   in.width = width();
   in.height = height();
   in.wallpaper = store->Size(SkinImage::WallPaper);
@@ -128,10 +128,10 @@ void TepSchemeForm::paintEvent(QPaintEvent* event) {
     in.maximized = storeOwner->window()->isMaximized();
     in.minimized = storeOwner->window()->isMinimized();
   }
-  auto plan = lumivra::PlanFrame(in);
+  auto plan = PlanFrame(in);
   if (showCaption_) buttons_ = std::move(plan.buttons);
-  PaintSkinSteps(p, *store, plan.steps, color_, event->rect(), [&](const lumivra::DrawStep& step) {
-    const TepCaption& line = step.kind == lumivra::StepKind::Caption ? caption_ : secondCaption_;
+  PaintSkinSteps(p, *store, plan.steps, color_, event->rect(), [&](const DrawStep& step) {
+    const TepCaption& line = step.kind == StepKind::Caption ? caption_ : secondCaption_;
     p.setFont(line.font);
     p.setPen(line.color);
     p.drawText(QRect(step.target.x, step.target.y, width(), height()), Qt::AlignLeft | Qt::AlignTop, line.text);
@@ -141,20 +141,22 @@ void TepSchemeForm::paintEvent(QPaintEvent* event) {
 void TepSchemeForm::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && showCaption_) {
     const QPoint pos = event->position().toPoint();
-    if (const auto* button = lumivra::HitCaptionButton(buttons_, pos.x(), pos.y())) RunAction(button->action);
+    if (const auto* button = HitCaptionButton(buttons_, pos.x(), pos.y())) RunAction(button->action);
   }
   QWidget::mouseReleaseEvent(event);
 }
 
-void TepSchemeForm::RunAction(lumivra::CaptionAction action) {
+void TepSchemeForm::RunAction(CaptionAction action) {
   QWidget* window = owner_->window();
   switch (action) {
-    case lumivra::CaptionAction::Close: window->close(); break;
-    case lumivra::CaptionAction::MaximizeToggle:
+    case CaptionAction::Close: window->close(); break;
+    case CaptionAction::MaximizeToggle:
       window->isMaximized() ? window->showNormal() : window->showMaximized();
       break;
-    case lumivra::CaptionAction::MinimizeToggle:
+    case CaptionAction::MinimizeToggle:
       window->isMinimized() ? window->showNormal() : window->showMinimized();
       break;
   }
 }
+
+}  // namespace lumivra

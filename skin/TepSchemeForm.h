@@ -9,6 +9,8 @@
 #include "skin/SkinLayout.h"
 #include "skin/TepScheme.h"
 
+namespace lumivra {
+
 // One line of the frame's caption bar.
 struct TepCaption {
   QFont font;
@@ -31,7 +33,7 @@ public:
   explicit TepSchemeForm(QWidget* owner);
 
   unsigned BorderIcons() const { return borderIcons_; }
-  // A set of lumivra::BorderIcon; also given to the owner's window.
+  // A set of BorderIcon; also given to the owner's window.
   void SetBorderIcons(unsigned icons);
   TepScheme* Scheme() const { return scheme_; }
   void SetScheme(TepScheme* scheme);
@@ -47,7 +49,7 @@ public:
   void SetColor(const QColor& color);
 
   // The caption buttons of the last paint that drew them.
-  const std::vector<lumivra::CaptionButton>& CaptionButtons() const { return buttons_; }
+  const std::vector<CaptionButton>& CaptionButtons() const { return buttons_; }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,7 +58,7 @@ protected:
 
 private:
   void TakeSchemeColor();
-  void RunAction(lumivra::CaptionAction action);
+  void RunAction(CaptionAction action);
 
   QWidget* const owner_;
   QPointer<TepScheme> scheme_;
@@ -66,5 +68,7 @@ private:
   TepCaption caption_;
   TepCaption secondCaption_;
   QColor color_{Qt::black};
-  std::vector<lumivra::CaptionButton> buttons_;
+  std::vector<CaptionButton> buttons_;
 };
+
+}  // namespace lumivra

@@ -7,6 +7,8 @@
 #include "skin/SkinPainter.h"
 #include "skin/TepScheme.h"
 
+namespace lumivra {
+
 TepSchemePanel::TepSchemePanel(QWidget* parent) : QWidget(parent) {
   resize(100, 50);
   setAttribute(Qt::WA_OpaquePaintEvent, true);
@@ -47,8 +49,8 @@ bool TepSchemePanel::event(QEvent* event) {
 void TepSchemePanel::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   if (const TepSchemeStore* store = StoreOf(scheme_)) {
-    const auto wallpaper = store->Size(lumivra::SkinImage::WallPaper);
-    PaintSkinSteps(p, *store, lumivra::PlanPanel(width(), height(), wallpaper), color_, event->rect());
+    const auto wallpaper = store->Size(SkinImage::WallPaper);
+    PaintSkinSteps(p, *store, PlanPanel(width(), height(), wallpaper), color_, event->rect());
     return;
   }
   // The standard look: a raised edge around the panel's colour.
@@ -58,3 +60,5 @@ void TepSchemePanel::paintEvent(QPaintEvent* event) {
     p.drawText(rect(), Qt::AlignCenter, caption_);
   }
 }
+
+}  // namespace lumivra

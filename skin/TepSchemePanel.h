@@ -6,6 +6,8 @@
 
 #include "skin/TepScheme.h"
 
+namespace lumivra {
+
 // A panel whose face is its scheme store's wallpaper inside a 6 x 5 bitmap
 // border (the store's SmBorder). Without a scheme or store: a plain raised
 // panel in the standard colour.
@@ -39,3 +41,5 @@ private:
   QString caption_;
   int borderWidth_ = 6;
 };
+
+}  // namespace lumivra

@@ -4,6 +4,8 @@
 
 #include "skin/TepScheme.h"
 
+namespace lumivra {
+
 namespace {
 
 // A private copy in a format the painters copy from without conversion.
@@ -25,7 +27,7 @@ const QImage& TepSchemeStore::Twin(SkinImage which) const {
   return slots_[static_cast<std::size_t>(which)].twin;
 }
 
-lumivra::SkinSize TepSchemeStore::Size(SkinImage which) const {
+SkinSize TepSchemeStore::Size(SkinImage which) const {
   const QImage& image = Image(which);
   return {image.width(), image.height()};
 }
@@ -37,3 +39,5 @@ void TepSchemeStore::Set(SkinImage which, const QImage& image, const QImage& twi
   // The owner's own area: its child windows repaint themselves.
   if (auto* owner = qobject_cast<QWidget*>(parent())) InvalidateOwner(owner);
 }
+
+}  // namespace lumivra

@@ -5,6 +5,8 @@
 
 #include "skin/SkinLayout.h"
 
+namespace lumivra {
+
 // The seven skin bitmaps, each cut into the slices the painters copy from.
 // The store keeps its own copies; setting one repaints the owner (its parent)
 // when that is a widget.
@@ -14,8 +16,6 @@
 class TepSchemeStore : public QObject {
   Q_OBJECT
 public:
-  using SkinImage = lumivra::SkinImage;
-
   explicit TepSchemeStore(QObject* owner = nullptr);
 
   const QImage& ActiveCaption() const { return Image(SkinImage::ActiveCaption); }
@@ -52,7 +52,7 @@ public:
   // The double-size twin; null when none was given or its size is not
   // exactly twice the bitmap's.
   const QImage& Twin(SkinImage which) const;
-  lumivra::SkinSize Size(SkinImage which) const;
+  SkinSize Size(SkinImage which) const;
 
   // One setter for all seven: copies `image` (an empty one empties the
   // store's copy), then repaints the owner.
@@ -63,5 +63,7 @@ private:
     QImage image;
     QImage twin;
   };
-  std::array<Slot, lumivra::kSkinImageCount> slots_;
+  std::array<Slot, kSkinImageCount> slots_;
 };
+
+}  // namespace lumivra

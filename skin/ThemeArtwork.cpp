@@ -8,6 +8,8 @@
 #include "skin/TepSchemeStore.h"
 #include "skin/Themes.h"
 
+namespace lumivra {
+
 namespace {
 
 // A theme's bitmap and its twin, decoded once.
@@ -16,9 +18,9 @@ struct ThemeBitmap {
   QImage twin;
 };
 
-const ThemeBitmap& Bitmap(const lumivra::Theme& theme, int type, int role) {
+const ThemeBitmap& Bitmap(const Theme& theme, int type, int role) {
   static const char* const kRoles[] = {"wallpaper", "border", "smborder", "buttons"};
-  static std::array<std::array<ThemeBitmap, 4>, lumivra::kThemeCount> cache;
+  static std::array<std::array<ThemeBitmap, 4>, kThemeCount> cache;
   ThemeBitmap& bitmap = cache[static_cast<std::size_t>(type)][static_cast<std::size_t>(role)];
   if (bitmap.image.isNull()) {
     const std::string name = std::string(theme.prefix) + kRoles[role];
@@ -30,7 +32,7 @@ const ThemeBitmap& Bitmap(const lumivra::Theme& theme, int type, int role) {
 }  // namespace
 
 bool CopyThemeIntoStore(int type, TepSchemeStore& store) {
-  const lumivra::Theme* theme = lumivra::FindTheme(type);
+  const Theme* theme = FindTheme(type);
   if (theme == nullptr) return false;
   const auto& wallpaper = Bitmap(*theme, type, 0);
   store.SetWallPaper(wallpaper.image, wallpaper.twin);
@@ -42,3 +44,5 @@ bool CopyThemeIntoStore(int type, TepSchemeStore& store) {
   store.SetSpeedButton(buttons.image, buttons.twin);
   return true;
 }
+
+}  // namespace lumivra

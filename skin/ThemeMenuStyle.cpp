@@ -9,12 +9,14 @@
 #include "skin/MenuItemLayout.h"
 #include "skin/SkinPainter.h"
 
+namespace lumivra {
+
 namespace {
 
 constexpr int kPictureColumn = 20;
 constexpr int kSeparatorHeight = 9;
 
-lumivra::LayoutRect ToLayoutRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+LayoutRect ToLayoutRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
 bool HasPicture(const QStyleOptionMenuItem& item) { return !item.icon.isNull(); }
 
@@ -87,7 +89,7 @@ QSize ThemeMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* op
 }
 
 void ThemeMenuStyle::DrawMenuItem(QPainter& p, const QStyleOptionMenuItem& item, bool topLevel) const {
-  lumivra::MenuItemInput in;
+  MenuItemInput in;
   in.item = ToLayoutRect(item.rect);
   in.topLevel = topLevel;
   in.hasPicture = HasPicture(item);
@@ -97,7 +99,7 @@ void ThemeMenuStyle::DrawMenuItem(QPainter& p, const QStyleOptionMenuItem& item,
   in.enabled = (item.state & State_Enabled) != 0;
   in.isDefault = item.menuItemType == QStyleOptionMenuItem::DefaultItem;
   in.rightToLeft = item.direction == Qt::RightToLeft;
-  const auto layout = lumivra::LayoutMenuItem(in);
+  const auto layout = LayoutMenuItem(in);
 
   const QColor& face = face_;
   const QColor ink(Qt::black);
@@ -140,7 +142,7 @@ void ThemeMenuStyle::DrawMenuItem(QPainter& p, const QStyleOptionMenuItem& item,
     p.setPen(grey);
     p.drawText(ToQRect(*layout.shadow), textAlign, caption);
   }
-  p.setPen(layout.ink == lumivra::MenuInk::Accent ? accent : layout.ink == lumivra::MenuInk::Grey ? grey : ink);
+  p.setPen(layout.ink == MenuInk::Accent ? accent : layout.ink == MenuInk::Grey ? grey : ink);
   const QRect text = ToQRect(layout.text);
   p.drawText(text, textAlign, caption);
   p.drawText(text, shortcutAlign, shortcut);
@@ -152,3 +154,5 @@ void SetupMenuDrawing(QMenuBar& bar, ThemeMenuStyle& style) {
   for (QMenu* menu : bar.findChildren<QMenu*>()) menu->setStyle(&style);
   bar.update();
 }
+
+}  // namespace lumivra

@@ -6,6 +6,8 @@
 class QMenuBar;
 class QStyleOptionMenuItem;
 
+namespace lumivra {
+
 // Draws the main menu bar and its drop-down menus: a 20-pixel picture column,
 // the button face behind every item, the selection as a rounded outline with
 // its caption in the theme's menu colour, grey for disabled items, a rounded
@@ -44,3 +46,5 @@ private:
 
 // Gives `bar` and every menu below it the style, then redraws the bar.
 void SetupMenuDrawing(QMenuBar& bar, ThemeMenuStyle& style);
+
+}  // namespace lumivra

@@ -4,8 +4,10 @@
 
 #include "content/Cp1252.h"
 
-lumivra::BookmarkMenuModel ReadBookmarkMenu(const TBookmarkActions& actions) {
-  lumivra::BookmarkMenuModel menu;
+namespace lumivra {
+
+BookmarkMenuModel ReadBookmarkMenu(const TBookmarkActions& actions) {
+  BookmarkMenuModel menu;
   if (actions.separator) menu.separatorVisible = actions.separator->isVisible();
   if (actions.deleteItem) menu.deleteEnabled = actions.deleteItem->isEnabled();
   for (size_t i = 0; i < actions.items.size(); ++i) {
@@ -13,21 +15,23 @@ lumivra::BookmarkMenuModel ReadBookmarkMenu(const TBookmarkActions& actions) {
     if (!action) continue;
     auto& item = menu.items[i];
     item.visible = action->isVisible();
-    item.caption = lumivra::Utf8ToCp1252(action->text().toStdString()).value_or("");
+    item.caption = Utf8ToCp1252(action->text().toStdString()).value_or("");
     item.tag = action->data().toInt();
   }
   return menu;
 }
 
-void ApplyBookmarkMenu(const lumivra::BookmarkMenuModel& menu, const TBookmarkActions& actions) {
+void ApplyBookmarkMenu(const BookmarkMenuModel& menu, const TBookmarkActions& actions) {
   if (actions.separator) actions.separator->setVisible(menu.separatorVisible);
   if (actions.deleteItem) actions.deleteItem->setEnabled(menu.deleteEnabled);
   for (size_t i = 0; i < actions.items.size(); ++i) {
     QAction* action = actions.items[i];
     if (!action) continue;
     const auto& item = menu.items[i];
-    action->setText(QString::fromStdString(lumivra::Cp1252ToUtf8(item.caption)));
+    action->setText(QString::fromStdString(Cp1252ToUtf8(item.caption)));
     action->setData(item.tag);
     action->setVisible(item.visible);
   }
 }
+
+}  // namespace lumivra

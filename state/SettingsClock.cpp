@@ -8,6 +8,8 @@
 #include "content/Cp1252.h"
 #include "state/Settings.h"
 
+namespace lumivra {
+
 namespace {
 
 // The first character of a format that is neither a pattern letter, a blank
@@ -20,7 +22,7 @@ std::string FirstSeparator(const QString& format, const char* fallback) {
       continue;
     }
     if (quoted || c.isLetter() || c.isSpace()) continue;
-    if (auto byte = lumivra::CodePointToCp1252(c.unicode())) return std::string(1, *byte);
+    if (auto byte = CodePointToCp1252(c.unicode())) return std::string(1, *byte);
     break;
   }
   return fallback;
@@ -46,5 +48,7 @@ std::string SettingsTimestampNow() {
   when.tm_min = now.time().minute();
   when.tm_sec = now.time().second();
   const QLocale locale = QLocale::system();
-  return lumivra::FormatSettingsTimestamp(when, LocaleDateSeparator(locale), LocaleTimeSeparator(locale));
+  return FormatSettingsTimestamp(when, LocaleDateSeparator(locale), LocaleTimeSeparator(locale));
 }
+
+}  // namespace lumivra

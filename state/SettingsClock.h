@@ -3,6 +3,8 @@
 
 class QLocale;
 
+namespace lumivra {
+
 // The date and time separators of `locale`'s short formats ("/" and ":" when
 // a format has none).
 std::string LocaleDateSeparator(const QLocale& locale);
@@ -11,3 +13,5 @@ std::string LocaleTimeSeparator(const QLocale& locale);
 // The header timestamp of a settings file saved now, with the separators of
 // the system locale.
 std::string SettingsTimestampNow();
+
+}  // namespace lumivra

@@ -6,12 +6,14 @@
 #include <QComboBox>
 #include <QWebEngineView>
 
+#include "app/Splitter.h"
 #include "dialogs/CommonDialog.h"
 #include "dialogs/InformationDialog.h"
 #include "search/SearchDialog.h"
 #include "skin/TepSchemeButton.h"
 #include "tests/app/ReaderTestSupport.h"
 
+using namespace lumivra;
 using namespace lumivra::testing;
 
 namespace {
@@ -32,7 +34,7 @@ QStringList UnnamedControlList(QWidget* root) {
         widget->objectName().startsWith("qt_"))
       continue;
     const bool control = widget->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(widget) ||
-                         qobject_cast<TepSchemeButton*>(widget) || widget->inherits("TSplitter");
+                         qobject_cast<TepSchemeButton*>(widget) || qobject_cast<TSplitter*>(widget);
     if (control && AccessibleName(widget).isEmpty())
       unnamed << QString("%1 %2").arg(widget->metaObject()->className(), widget->objectName());
     if (!qobject_cast<QAbstractScrollArea*>(widget) && !qobject_cast<QComboBox*>(widget) &&

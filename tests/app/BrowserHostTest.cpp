@@ -5,6 +5,7 @@
 #include "browser/IEDocHostUIHandler.h"
 #include "tests/app/ReaderTestSupport.h"
 
+using namespace lumivra;
 using namespace lumivra::testing;
 
 namespace {

@@ -7,6 +7,7 @@
 #include "app/WindowPlacement.h"
 #include "tests/app/ReaderTestSupport.h"
 
+using namespace lumivra;
 using namespace lumivra::testing;
 
 namespace {

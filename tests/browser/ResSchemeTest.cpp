@@ -26,6 +26,8 @@
 #include "pages/PageResources.h"
 #include "support/QtWait.h"
 
+using namespace lumivra;
+
 namespace {
 
 using lumivra::testing::WaitUntil;

@@ -11,6 +11,8 @@
 #include "controls/JPanelTexture.h"
 #include "controls/Wallpaper.h"
 
+using namespace lumivra;
+
 namespace {
 
 QPalette TestPalette() {

@@ -8,6 +8,8 @@
 
 #include "controls/Mark.h"
 
+using namespace lumivra;
+
 TEST(Mark, NeedsAWindowAndTakesTheMenuBarsCorner) {
   QMainWindow window;
   QWidget child(&window);

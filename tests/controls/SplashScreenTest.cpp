@@ -9,6 +9,8 @@
 #include "controls/SplashScreenDialog.h"
 #include "controls/WavePanel.h"
 
+using namespace lumivra;
+
 namespace {
 
 int SplashScreensAlive() {

@@ -12,6 +12,8 @@
 #include "controls/JPanelTexture.h"
 #include "dialogs/CommonDialog.h"
 
+using namespace lumivra;
+
 namespace {
 
 QStringList Names(const std::vector<std::string>& names) {

@@ -17,6 +17,7 @@
 #include "support/DialogDriver.h"
 #include "tests/app/ReaderTestSupport.h"
 
+using namespace lumivra;
 using namespace lumivra::testing;
 
 namespace {

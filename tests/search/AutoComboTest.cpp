@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace lumivra;
+
 namespace {
 
 class AutoComboTest : public ::testing::Test {

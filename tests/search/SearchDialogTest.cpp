@@ -22,6 +22,8 @@
 #include "support/QtWait.h"
 #include "tests/search/TranslationFixture.h"
 
+using namespace lumivra;
+
 namespace {
 
 using lumivra::PeResourceFile;

@@ -16,6 +16,8 @@
 #include "skin/TepSchemePanel.h"
 #include "skin/ThemeMenuStyle.h"
 
+using namespace lumivra;
+
 namespace {
 
 // `count` slices of w x h side by side, slice k in SliceColor(k, shade).

@@ -5,6 +5,8 @@
 
 #include "state/SettingsClock.h"
 
+using namespace lumivra;
+
 TEST(SettingsClock, SeparatorsComeFromTheLocale) {
   EXPECT_EQ(LocaleDateSeparator(QLocale(QLocale::English, QLocale::UnitedStates)), "/");
   EXPECT_EQ(LocaleTimeSeparator(QLocale(QLocale::English, QLocale::UnitedStates)), ":");

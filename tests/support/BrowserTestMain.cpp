@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) listing |= std::strcmp(argv[i], "--gtest_list_tests") == 0;
   ::testing::InitGoogleTest(&argc, argv);
   if (listing) return RUN_ALL_TESTS();
-  PrepareBrowserEngine();
+  lumivra::PrepareBrowserEngine();
   if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) {
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
   }
