@@ -11,11 +11,11 @@
 #include <QWindow>
 #include <memory>
 
+#include "assets/ArtworkData.h"
 #include "content/Maker.h"
 #include "controls/DialogFont.h"
 #include "controls/JpegImage.h"
 #include "controls/WavePanel.h"
-#include "pages/PageResources.h"
 
 namespace lumivra {
 

@@ -1,6 +1,6 @@
 #include "controls/Wallpaper.h"
 
-#include "pages/PageResources.h"
+#include "assets/ArtworkData.h"
 
 namespace lumivra {
 

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "assets/ArtworkData.h"
 #include "content/ContentError.h"
 #include "content/Maker.h"
 #include "content/TextLines.h"
@@ -18,7 +19,6 @@
 #include "controls/Wallpaper.h"
 #include "dialogs/ApplicationError.h"
 #include "dialogs/GotoEntry.h"
-#include "pages/PageResources.h"
 
 namespace lumivra {
 

@@ -24,24 +24,8 @@ const PageResource* FindPageResource(std::string_view name, int type) {
   return nullptr;
 }
 
-namespace {
-
-std::optional<std::string_view> FindNamed(std::span<const detail::NamedBytes> table,
-                                          std::string_view name) {
-  for (const detail::NamedBytes& entry : table) {
-    if (entry.name == name) return entry.bytes;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
 std::optional<std::string_view> FindPageScript(std::string_view name) {
-  return FindNamed(detail::kScripts, name);
-}
-
-std::optional<std::string_view> FindArtwork(std::string_view name) {
-  return FindNamed(detail::kArtwork, name);
+  return FindNamedBytes(detail::kScripts, name);
 }
 
 }  // namespace lumivra

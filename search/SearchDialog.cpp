@@ -14,12 +14,12 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 
+#include "assets/ArtworkData.h"
 #include "content/TextLines.h"
 #include "controls/CorelButton.h"
 #include "controls/DialogFont.h"
 #include "controls/JPanelTexture.h"
 #include "controls/QtText.h"
-#include "pages/PageResources.h"
 #include "search/AutoCombo.h"
 #include "search/ScopeNames.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "pages/PageResources.h"
+#include "assets/ArtworkData.h"
 
 namespace lumivra {
 

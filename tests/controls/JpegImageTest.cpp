@@ -3,8 +3,8 @@
 #include <string>
 #include <tuple>
 
+#include "assets/ArtworkData.h"
 #include "controls/JpegImage.h"
-#include "pages/PageResources.h"
 
 using namespace lumivra;
 

@@ -2,45 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
-#include <tuple>
-#include <utility>
 
 #include "content/Maker.h"
+#include "support/PictureSize.h"
 
 namespace lumivra {
 namespace {
 
-std::uint32_t Byte(std::string_view d, std::size_t i) { return static_cast<unsigned char>(d[i]); }
+using testing::ByteAt;
+using testing::PictureSize;
 
-// Width and height from a GIF, PNG or JPEG header; {0, 0} when unrecognised.
-std::pair<int, int> PictureSize(std::string_view d) {
-  if (d.substr(0, 6) == "GIF89a" || d.substr(0, 6) == "GIF87a") {
-    return {static_cast<int>(Byte(d, 6) | Byte(d, 7) << 8), static_cast<int>(Byte(d, 8) | Byte(d, 9) << 8)};
-  }
-  if (d.substr(0, 8) == "\x89PNG\r\n\x1a\n" && d.size() > 24) {
-    auto be32 = [&](std::size_t i) {
-      return static_cast<int>(Byte(d, i) << 24 | Byte(d, i + 1) << 16 | Byte(d, i + 2) << 8 | Byte(d, i + 3));
-    };
-    return {be32(16), be32(20)};
-  }
-  if (d.size() > 4 && Byte(d, 0) == 0xFF && Byte(d, 1) == 0xD8) {
-    std::size_t i = 2;
-    while (i + 9 < d.size() && Byte(d, i) == 0xFF) {
-      std::uint32_t marker = Byte(d, i + 1);
-      std::size_t len = Byte(d, i + 2) << 8 | Byte(d, i + 3);
-      if (marker >= 0xC0 && marker <= 0xC3) {
-        return {static_cast<int>(Byte(d, i + 7) << 8 | Byte(d, i + 8)),
-                static_cast<int>(Byte(d, i + 5) << 8 | Byte(d, i + 6))};
-      }
-      i += 2 + len;
-    }
-  }
-  return {0, 0};
-}
-
-bool IsJpeg(std::string_view d) { return d.size() > 10 && Byte(d, 0) == 0xFF && Byte(d, 1) == 0xD8 && d.substr(6, 4) == "JFIF"; }
+bool IsJpeg(std::string_view d) { return d.size() > 10 && ByteAt(d, 0) == 0xFF && ByteAt(d, 1) == 0xD8 && d.substr(6, 4) == "JFIF"; }
 
 TEST(PageResources, PicturesHaveTheirSizesAndFormats) {
   struct Expected {
@@ -167,38 +140,6 @@ TEST(PageResources, HomePageCarriesTheMakerAndItsFixedWords) {
     }
   }
   EXPECT_EQ(page.substr(page.size() - 2), "\r\n");
-}
-
-TEST(PageResources, WindowArtworkIsPngOfItsSize) {
-  std::vector<std::pair<std::string, std::pair<int, int>>> expected = {
-      {"tree0", {16, 16}}, {"tree1", {16, 16}}, {"tree2", {16, 16}},
-      {"texture", {64, 64}}, {"logo", {46, 45}}, {"magnifier", {16, 15}}};
-  for (const char* t : {"home", "back", "forward", "search", "info", "goto", "print", "display", "help"})
-    expected.push_back({std::string("tool_") + t, {24, 24}});
-  for (int i = 0; i <= 12; ++i) expected.push_back({"menu" + std::to_string(i), {16, 16}});
-  for (std::size_t i = 0, n = expected.size(); i < n; ++i)  // the glyphs' double-size twins
-    if (expected[i].first.rfind("tree", 0) == 0 || expected[i].first.rfind("tool_", 0) == 0 ||
-        expected[i].first.rfind("menu", 0) == 0)
-      expected.push_back({expected[i].first + "@2x", {2 * expected[i].second.first, 2 * expected[i].second.second}});
-  for (const char* theme : {"default_", "sky_", "rose_", "forest_"}) {
-    for (const auto& [role, w, h] : {std::tuple{"wallpaper", 64, 64}, std::tuple{"border", 80, 10},
-                                     std::tuple{"smborder", 48, 5}, std::tuple{"buttons", 94, 31}}) {
-      expected.push_back({std::string(theme) + role, {w, h}});
-      expected.push_back({std::string(theme) + role + "@2x", {2 * w, 2 * h}});
-    }
-  }
-  EXPECT_EQ(FindArtwork("default_wallpaper"), FindArtwork("texture"));  // the dialogs' texture
-  for (const auto& [name, size] : expected) {
-    SCOPED_TRACE(name);
-    auto png = FindArtwork(name);
-    ASSERT_TRUE(png.has_value());
-    EXPECT_EQ(png->substr(1, 3), "PNG");
-    EXPECT_EQ(PictureSize(*png), size);
-  }
-  EXPECT_FALSE(FindArtwork("menu13"));
-  EXPECT_FALSE(FindArtwork("tree3"));
-  EXPECT_FALSE(FindArtwork("TREE0"));
-  EXPECT_FALSE(FindArtwork(""));
 }
 
 TEST(PageResources, PageScriptIsEmbeddedButNeverServedAsAPage) {
