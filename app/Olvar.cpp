@@ -3,12 +3,12 @@
 #include <memory>
 
 #include "app/Main.h"
+#include "app/SearchPageLinks.h"
 #include "app/WindowPlacement.h"
 #include "browser/BrowserProfile.h"
 #include "content/Maker.h"
 #include "controls/SplashScreenDialog.h"
 #include "dialogs/InformationDialog.h"
-#include "dialogs/SearchPageWindow.h"
 #include "search/SearchDialog.h"
 
 using namespace lumivra;

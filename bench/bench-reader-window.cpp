@@ -28,6 +28,7 @@
 #include <sstream>
 
 #include "app/Main.h"
+#include "app/SearchPageLinks.h"
 #include "browser/BrowserDocument.h"
 #include "browser/BrowserProfile.h"
 #include "browser/ScriptText.h"
@@ -36,7 +37,6 @@
 #include "controls/SplashScreenDialog.h"
 #include "dialogs/InformationDialog.h"
 #include "dialogs/MessageBoxes.h"
-#include "dialogs/SearchPageWindow.h"
 #include "pages/ChapterPageBuilder.h"
 #include "search/AutoCombo.h"
 #include "search/SearchDialog.h"

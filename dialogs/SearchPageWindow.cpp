@@ -1,11 +1,9 @@
 #include "dialogs/SearchPageWindow.h"
 
 #include <QApplication>
-#include <QListWidget>
 
 #include "dialogs/InformationDialog.h"
 #include "dialogs/MessageBoxes.h"
-#include "search/SearchDialog.h"
 #include "search/SearchPages.h"
 #include "search/VerseSearch.h"
 
@@ -49,16 +47,6 @@ bool ShowSearchReportPage(TInformationDlg& info, const VerseSearch& search,
   const std::string body = BuildSearchReportBody(search.VerseRecords(), found, searchBoxText);
   ShowPage(info, SearchPageHtml(body), "Search Report");
   return true;
-}
-
-void ConnectSearchPages(TSearchDlg& searchDlg, TInformationDlg& info, MessageBoxes& boxes) {
-  searchDlg.ViewHandler = [&info](TSearchDlg& dlg) {
-    ShowSearchViewPage(info, dlg.Search(), dlg.SelectedResult(), dlg.SearchText());
-  };
-  searchDlg.ReportHandler = [&info, &boxes](TSearchDlg& dlg) {
-    ShowSearchReportPage(info, dlg.Search(), dlg.ResultList->count(), dlg.SearchText(), boxes,
-                         &dlg);
-  };
 }
 
 }  // namespace lumivra

@@ -24,10 +24,4 @@ bool ShowSearchReportPage(TInformationDlg& info, const VerseSearch& search,
                           int resultLines, const std::string& searchBoxText,
                           MessageBoxes& boxes, QWidget* parent);
 
-class TSearchDlg;
-
-// Puts the two pages behind the search dialog's View (and double click) and
-// Report buttons. The windows and `boxes` must outlive the hooks.
-void ConnectSearchPages(TSearchDlg& searchDlg, TInformationDlg& info, MessageBoxes& boxes);
-
 }  // namespace lumivra

@@ -16,6 +16,7 @@
 #include <QWebEngineView>
 #include <fstream>
 
+#include "app/SearchPageLinks.h"
 #include "browser/BrowserDocument.h"
 #include "browser/ScriptText.h"
 #include "content/ContentError.h"
@@ -26,7 +27,6 @@
 #include "dialogs/InformationDialog.h"
 #include "dialogs/MessageBoxes.h"
 #include "dialogs/Printing.h"
-#include "dialogs/SearchPageWindow.h"
 #include "pages/ChapterPageBuilder.h"
 #include "search/AutoCombo.h"
 #include "search/SearchDialog.h"
