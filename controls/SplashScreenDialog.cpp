@@ -13,6 +13,7 @@
 
 #include "assets/ArtworkData.h"
 #include "content/Maker.h"
+#include "content/Version.h"
 #include "controls/DialogFont.h"
 #include "controls/JpegImage.h"
 #include "controls/WavePanel.h"
@@ -46,7 +47,7 @@ TSplashScreenDlg::TSplashScreenDlg(int periodMs, QWidget* parent)
       Image2(Picture(SplashPanel, "splash_title", 31, 32, 332, 114)),
       Image1(Picture(SplashPanel, "splash_logo", 315, 5, 75, 58)),
       WavePanel(new TWavePanel(SplashPanel)),
-      VersionLabel(new QLabel(QStringLiteral("Version 3.0"), SplashPanel)),
+      VersionLabel(new QLabel(QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor), SplashPanel)),
       NoticeLabel(new QLabel(SplashPanel)),
       Timer(new QTimer(this)) {
   setFixedSize(408, 240);

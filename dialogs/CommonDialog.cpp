@@ -12,6 +12,7 @@
 #include "content/ContentError.h"
 #include "content/Maker.h"
 #include "content/TextLines.h"
+#include "content/Version.h"
 #include "controls/CorelButton.h"
 #include "controls/DialogFont.h"
 #include "controls/JPanelTexture.h"
@@ -73,7 +74,12 @@ TCommonDlg::TCommonDlg(QWidget* parent)
       ExampleLabel(MakeLabel(MainPanel, QStringLiteral("e.g. 7:86, 7.86 or 7,86"), 88, 8, true)),
       Bevel(MakeBevel(MainPanel, 52, true)),
       ProductLabel(MakeLabel(MainPanel, QStringLiteral("Lumivra"), 64, 6)),
-      VersionLabel(MakeLabel(MainPanel, QStringLiteral("Version 3.0  (Build 3.49)"), 64, 22)),
+      VersionLabel(MakeLabel(MainPanel,
+                             QStringLiteral("Version %1.%2  (Build %1.%3)")
+                                 .arg(kVersionMajor)
+                                 .arg(kVersionMinor)
+                                 .arg(kVersionPatch),
+                             64, 22)),
       NoticeLabel(MakeLabel(MainPanel,
                             QStringLiteral("Copyright \u00A9 %1.")
                                 .arg(QString::fromUtf8(kMakerName)),

@@ -47,6 +47,7 @@ TEST(WavePanel, RefusesAStepOfZeroAndShowsTheWholeWaveWhileMoving) {
 TEST(SplashScreen, MayCloseOnlyOnceItsTimerHasFired) {
   TSplashScreenDlg splash(100);
   EXPECT_EQ(splash.size(), QSize(408, 240));
+  EXPECT_EQ(splash.VersionLabel->text(), "Version 3.0");
   EXPECT_FALSE(splash.Image1->pixmap().isNull());
   EXPECT_FALSE(splash.Image2->pixmap().isNull());
   splash.show();
