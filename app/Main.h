@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QFrame>
 #include <QIcon>
 #include <QMainWindow>
@@ -36,13 +37,37 @@ class TepSchemePanel;
 class TepSchemeStore;
 class ThemeMenuStyle;
 
+// The window's grey: the client area, the toolbar, the frame and the menus'
+// face, on which the Default theme's white menu selection reads.
+inline constexpr QRgb kWindowFaceColor = qRgb(206, 206, 206);
+
+// The pictures of the menu items: the index of each in MenuImage, the
+// artwork "menu0" … "menu12".
+enum MenuPicture : int {
+  kFindPicture = 0,
+  kPreviousChapterPicture = 1,
+  kNextChapterPicture = 2,
+  kBackPicture = 3,
+  kHelpPicture = 4,
+  kSearchTextPicture = 5,
+  kInformationPicture = 6,
+  kPrintPicture = 7,
+  kDisplayOptionsPicture = 8,
+  kGotoPicture = 9,
+  kHomePagePicture = 10,
+  kAddBookmarkPicture = 11,
+  kBookmarkPicture = 12,
+  kMenuPictureCount = 13,
+};
+
 // Body content of the pane while a chapter page is being built.
 inline constexpr char kLoadingPlaceholder[] =
     "<font face=\"verdana\" size=\"2\" color=#404040><b>&nbsp;Loading...</b></font>";
 
-inline constexpr char kHomePageUrl[] = "res://Olvar.exe/homepage";
-inline constexpr char kTitlePageUrl[] = "res://Olvar.exe/mainolvarpage";
-inline constexpr char kFadingTitlePageUrl[] = "res://Olvar.exe/mainolvarpage_default";
+// The built-in pages the pane navigates to (content/ResourceAddress.h).
+inline constexpr char kHomePage[] = "homepage";
+inline constexpr char kTitlePage[] = "mainolvarpage";
+inline constexpr char kFadingTitlePage[] = "mainolvarpage_default";
 
 // The reader's main window: toolbar, menus, chapter tree and browser pane.
 class TMainForm : public QMainWindow {
@@ -101,7 +126,7 @@ public:
   TSplitter* Splitter = nullptr;
   QWebEngineView* WebBrowser = nullptr;
   std::array<QIcon, 3> NavigationImageList;  // maker, book, chapter node
-  std::array<QIcon, 13> MenuImage;
+  std::array<QIcon, kMenuPictureCount> MenuImage;
   // The maker's web address at the right end of the menu bar.
   TMark* Mark = nullptr;
 
@@ -228,7 +253,8 @@ private:
   // The tree, navigation and page writing (MainNavigation.cpp).
   void BuildChapterTree();
   void ShowNodePage();
-  void Navigate(const char* url);
+  // Loads the built-in page `page` into the pane.
+  void Navigate(const char* page);
   void SelectNode(QTreeWidgetItem* node);
   void WebBrowserNavigateComplete2();
   bool BrowserNavigating() const;

@@ -58,7 +58,7 @@ void TMainForm::CreateComponents() {
   Client->setObjectName("Client");
   Client->setAutoFillBackground(true);
   QPalette pal = Client->palette();
-  pal.setColor(QPalette::Window, QColor(206, 206, 206));
+  pal.setColor(QPalette::Window, QColor(kWindowFaceColor));
   Client->setPalette(pal);
   setCentralWidget(Client);
   Client->installEventFilter(this);
@@ -73,7 +73,7 @@ void TMainForm::CreateComponents() {
   SetWallpaperSource([this] { return Skin->WallPaper(); });
 
   for (int i = 0; i < 3; ++i) NavigationImageList[i] = ArtworkIcon("tree" + std::to_string(i));
-  for (int i = 0; i < 13; ++i) MenuImage[i] = ArtworkIcon("menu" + std::to_string(i));
+  for (int i = 0; i < kMenuPictureCount; ++i) MenuImage[i] = ArtworkIcon("menu" + std::to_string(i));
 
   CreateToolbar();
   CreateFrame();
@@ -106,7 +106,7 @@ void TMainForm::CreateComponents() {
 void TMainForm::CreateToolbar() {
   ToolPanel = new TepSchemePanel(Client);  // finds mlScheme
   ToolPanel->setObjectName("ToolPanel");
-  ToolPanel->SetColor(QColor(206, 206, 206));
+  ToolPanel->SetColor(QColor(kWindowFaceColor));
   ToolPanel->SetBorderWidth(kToolPanelBorderWidth);
   ToolPanel->setFixedHeight(kToolPanelHeight);
 
@@ -159,7 +159,7 @@ void TMainForm::CreateFrame() {
   QFont second("Arial");
   second.setPixelSize(14);
   mlSchemeForm->SetSecondCaption({second, Qt::black, "The Noble Qur'an with its English translation"});
-  mlSchemeForm->SetColor(QColor(206, 206, 206));
+  mlSchemeForm->SetColor(QColor(kWindowFaceColor));
   auto* column = new QVBoxLayout(Client);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
@@ -251,20 +251,22 @@ void TMainForm::CreateMenu() {
 
   miFile = menu("miFile", "&File");
   // The menu drawing shows its picture beside its caption.
-  miFile->menuAction()->setIcon(MenuImage[7]);
-  miFile->menuAction()->setProperty("pictureIndex", 7);
-  miPrintChapter = item(miFile, "miPrintChapter", "&Print Chapter...", QKeySequence("Ctrl+P"), 7);
+  miFile->menuAction()->setIcon(MenuImage[kPrintPicture]);
+  miFile->menuAction()->setProperty("pictureIndex", kPrintPicture);
+  miPrintChapter =
+      item(miFile, "miPrintChapter", "&Print Chapter...", QKeySequence("Ctrl+P"), kPrintPicture);
   N1 = separator(miFile, "N1");
   miExit = item(miFile, "miExit", "&Exit");
   connect(miPrintChapter, &QAction::triggered, this, &TMainForm::miPrintChapterClick);
   connect(miExit, &QAction::triggered, this, &TMainForm::miExitClick);
 
   miSearch = menu("miSearch", "&Search");
-  miFind = item(miSearch, "miFind", "&Find...", QKeySequence(Qt::Key_F3), 0);
+  miFind = item(miSearch, "miFind", "&Find...", QKeySequence(Qt::Key_F3), kFindPicture);
   connect(miFind, &QAction::triggered, this, &TMainForm::miFindClick);
 
   miView = menu("miView", "&View");
-  miInformation = item(miView, "miInformation", "&Information...", QKeySequence(Qt::Key_F4), 6);
+  miInformation =
+      item(miView, "miInformation", "&Information...", QKeySequence(Qt::Key_F4), kInformationPicture);
   N2 = separator(miView, "N2");
   miToolbar = item(miView, "miToolbar", "&Toolbar");
   miToolbar->setVisible(false);
@@ -275,7 +277,8 @@ void TMainForm::CreateMenu() {
   connect(miChapterListings, &QAction::triggered, this, &TMainForm::miChapterListingsClick);
 
   Bookmarks = menu("Bookmarks", "&Bookmarks");
-  AddNewBookmark = item(Bookmarks, "AddNewBookmark", "&Add Bookmark...", QKeySequence("Ctrl+B"), 11);
+  AddNewBookmark =
+      item(Bookmarks, "AddNewBookmark", "&Add Bookmark...", QKeySequence("Ctrl+B"), kAddBookmarkPicture);
   DeleteBookmarks = item(Bookmarks, "DeleteBookmarks", "&Delete Bookmarks...", QKeySequence("Ctrl+D"));
   DeleteBookmarks->setEnabled(false);
   N3 = separator(Bookmarks, "N3");
@@ -283,14 +286,14 @@ void TMainForm::CreateMenu() {
   for (int i = 0; i < 10; ++i) {
     const std::string name = "B" + std::to_string(i);
     const std::string caption = "B&" + std::to_string(i) + " :";
-    B[i] = item(Bookmarks, name.c_str(), caption.c_str(), {}, 12);
+    B[i] = item(Bookmarks, name.c_str(), caption.c_str(), {}, kBookmarkPicture);
     B[i]->setVisible(false);
     connect(B[i], &QAction::triggered, this, &TMainForm::GotoBookmark);
   }
   for (int i = 0; i < 10; ++i) {
     const std::string name = "C" + std::to_string(i) + "1";
     const std::string caption = "C&" + std::to_string(i);
-    C[i] = item(Bookmarks, name.c_str(), caption.c_str(), {}, 12);
+    C[i] = item(Bookmarks, name.c_str(), caption.c_str(), {}, kBookmarkPicture);
     C[i]->setVisible(false);
     connect(C[i], &QAction::triggered, this, &TMainForm::GotoBookmark);
   }
@@ -298,17 +301,18 @@ void TMainForm::CreateMenu() {
   connect(DeleteBookmarks, &QAction::triggered, this, &TMainForm::DeleteBookmarksClick);
 
   miOptions = menu("miOptions", "&Options");
-  miHomePage = item(miOptions, "miHomePage", "&Home Page...", QKeySequence(Qt::Key_F5), 10);
-  miNextChapter = item(miOptions, "miNextChapter", "&Next Chapter...", QKeySequence(Qt::Key_F6), 2);
-  miPreviousChapter =
-      item(miOptions, "miPreviousChapter", "&Previous Chapter...", QKeySequence(Qt::Key_F7), 1);
+  miHomePage = item(miOptions, "miHomePage", "&Home Page...", QKeySequence(Qt::Key_F5), kHomePagePicture);
+  miNextChapter =
+      item(miOptions, "miNextChapter", "&Next Chapter...", QKeySequence(Qt::Key_F6), kNextChapterPicture);
+  miPreviousChapter = item(miOptions, "miPreviousChapter", "&Previous Chapter...", QKeySequence(Qt::Key_F7),
+                           kPreviousChapterPicture);
   N5 = separator(miOptions, "N5");
   miChangeTheme = item(miOptions, "miChangeTheme", "&Change Themes..", QKeySequence("Ctrl+T"));
   N7 = separator(miOptions, "N7");
   miGotoChapterVerse =
-      item(miOptions, "miGotoChapterVerse", "&Goto Chapter/Verse...", QKeySequence(Qt::Key_F8), 9);
-  miChangeDisplayOptions = item(miOptions, "miChangeDisplayOptions",
-                                "Chapter &Display Options...", QKeySequence(Qt::Key_F9), 8);
+      item(miOptions, "miGotoChapterVerse", "&Goto Chapter/Verse...", QKeySequence(Qt::Key_F8), kGotoPicture);
+  miChangeDisplayOptions = item(miOptions, "miChangeDisplayOptions", "Chapter &Display Options...",
+                                QKeySequence(Qt::Key_F9), kDisplayOptionsPicture);
   connect(miHomePage, &QAction::triggered, this, &TMainForm::miHomePageClick);
   connect(miNextChapter, &QAction::triggered, this, &TMainForm::miNextChapterClick);
   connect(miPreviousChapter, &QAction::triggered, this, &TMainForm::miPreviousChapterClick);
@@ -319,7 +323,7 @@ void TMainForm::CreateMenu() {
 
   miHelp = menu("miHelp", "&Help");
   miApplicationHelp =
-      item(miHelp, "miApplicationHelp", "A&pplication Help...", QKeySequence(Qt::Key_F1), 4);
+      item(miHelp, "miApplicationHelp", "A&pplication Help...", QKeySequence(Qt::Key_F1), kHelpPicture);
   const std::string web = std::string("&Web : ") + kMakerName + "...";
   miCheckForUpdates = item(miHelp, "miCheckForUpdates", web.c_str());
   N6 = separator(miHelp, "N6");

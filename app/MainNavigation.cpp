@@ -17,6 +17,7 @@
 #include "content/DisplayOption.h"
 #include "content/Maker.h"
 #include "content/NodeKey.h"
+#include "content/ResourceAddress.h"
 #include "content/TextLines.h"
 #include "controls/QtText.h"
 #include "pages/ChapterPageBuilder.h"
@@ -85,9 +86,9 @@ void TMainForm::SelectNode(QTreeWidgetItem* node) {
 
 void TMainForm::TreeViewChange() { ShowNodePage(); }
 
-void TMainForm::Navigate(const char* url) {
+void TMainForm::Navigate(const char* page) {
   navigationRequested_ = true;
-  WebBrowser->load(QUrl(QString::fromLatin1(url)));
+  WebBrowser->load(QUrl(QString::fromLatin1(ResourceUrl(page))));
 }
 
 bool TMainForm::BrowserNavigating() const {
@@ -103,11 +104,11 @@ void TMainForm::ShowNodePage() {
   // one has started while it let events through gives up, so the pane
   // always ends with the page of the node selected last.
   const unsigned run = ++pageRun_;
-  if (key == kHomeKey) Navigate(kHomePageUrl);
+  if (key == kHomeKey) Navigate(kHomePage);
   if (GetKeyField(key, '~', 1) != "Olvar") return;
   const std::string chapter = GetKeyField(key, '~', 2);
   if (chapter == "0") {
-    Navigate(InitODefaultPage == 1 ? kTitlePageUrl : kFadingTitlePageUrl);
+    Navigate(InitODefaultPage == 1 ? kTitlePage : kFadingTitlePage);
     return;
   }
   const auto option = DisplayOptionFromValue(ViewOption);

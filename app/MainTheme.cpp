@@ -37,8 +37,7 @@ void TMainForm::SetupMenuDrawing() {
     const auto menuColor = [this] {
       return QColor(ThemeMenuColor & 0xFF, (ThemeMenuColor >> 8) & 0xFF, (ThemeMenuColor >> 16) & 0xFF);
     };
-    // The window's own grey, on which the Default theme's white selection reads.
-    menuStyle_ = new ThemeMenuStyle(menuColor, QColor(206, 206, 206));
+    menuStyle_ = new ThemeMenuStyle(menuColor, QColor(kWindowFaceColor));
     menuStyle_->setParent(menuBar());
   }
   lumivra::SetupMenuDrawing(*menuBar(), *menuStyle_);

@@ -50,7 +50,7 @@ QWebEngineProfile* ReaderBrowserProfile() {
     auto* p = new QWebEngineProfile(QCoreApplication::instance());
     p->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     p->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    p->installUrlSchemeHandler("res", new ResSchemeHandler(p));
+    p->installUrlSchemeHandler(ResourceScheme(), new ResSchemeHandler(p));
     p->setUrlRequestInterceptor(new OfflineInterceptor(p));
     InstallPageCompat(p);
     return p;

@@ -5,13 +5,18 @@
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
+#include "content/ResourceAddress.h"
 #include "pages/PageResources.h"
 
 namespace lumivra {
 
 namespace {
 
-constexpr char kHost[] = "olvar.exe";
+// The scheme and host of every built-in page's address ("res", "olvar.exe").
+const QUrl& ResourceRootUrl() {
+  static const QUrl root(QString::fromLatin1(kResourceRoot));
+  return root;
+}
 
 QByteArray PictureMimeType(std::string_view data) {
   if (data.substr(0, 6) == "GIF87a" || data.substr(0, 6) == "GIF89a") return "image/gif";
@@ -28,7 +33,7 @@ ResSchemeHandler::ResSchemeHandler(QObject* parent) : QWebEngineUrlSchemeHandler
 
 void ResSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
   const QUrl url = job->requestUrl();
-  if (url.host().compare(QLatin1String(kHost), Qt::CaseInsensitive) != 0) {
+  if (url.host().compare(ResourceRootUrl().host(), Qt::CaseInsensitive) != 0) {
     job->fail(QWebEngineUrlRequestJob::UrlNotFound);
     return;
   }
@@ -58,8 +63,10 @@ void ResSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
   job->reply(mime, buffer);
 }
 
+QByteArray ResourceScheme() { return ResourceRootUrl().scheme().toLatin1(); }
+
 void RegisterResScheme() {
-  QWebEngineUrlScheme scheme("res");
+  QWebEngineUrlScheme scheme(ResourceScheme());
   scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
   // Not a local scheme, so that documents of any origin (about:blank, a page
   // written by script) may show res: pictures and style sheets; secure, so

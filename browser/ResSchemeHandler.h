@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QWebEngineUrlSchemeHandler>
 
 namespace lumivra {
@@ -12,6 +13,9 @@ class ResSchemeHandler : public QWebEngineUrlSchemeHandler {
   explicit ResSchemeHandler(QObject* parent = nullptr);
   void requestStarted(QWebEngineUrlRequestJob* job) override;
 };
+
+// "res", the scheme of the built-in pages' addresses (content/ResourceAddress.h).
+QByteArray ResourceScheme();
 
 // Makes the scheme "res" known to the browser engine. Call once, before the
 // application object exists.

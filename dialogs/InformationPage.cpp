@@ -1,6 +1,7 @@
 #include "dialogs/InformationPage.h"
 
 #include "content/NodeKey.h"
+#include "content/ResourceAddress.h"
 #include "content/TextLines.h"
 
 namespace lumivra {
@@ -23,7 +24,7 @@ bool IsInfoKey(const std::string& key) {
 }
 
 std::string BuildInformationPage(const StringList& fragment) {
-  return "<HTML><HEAD><link rel=\"stylesheet\" href=\"res://Olvar.exe/styles_css\"></HEAD><BODY>" +
+  return "<HTML><HEAD><link rel=\"stylesheet\" href=\"" + ResourceUrl("styles_css") + "\"></HEAD><BODY>" +
          JoinLines(fragment) + "</BODY></HTML>";
 }
 

@@ -2,6 +2,7 @@
 
 #include "content/ChapterCatalogue.h"
 #include "content/ContentError.h"
+#include "content/ResourceAddress.h"
 #include "content/TextLines.h"
 
 namespace lumivra {
@@ -11,10 +12,10 @@ std::string FontCell(const std::string& cls) { return "<td><font class=\"" + cls
 
 // Pieces 9 to 12: the label bar under a verse.
 std::string LabelBar(const std::string& label) {
-  return "<td width =\"50\"><font class=\"f2\"><B><center>" + label +
-         "</center></B></font></td>"
-         "<td class=\"d1\"><img src=\"res://Olvar.exe/c_gif\"></td><td class=\"d2\"><img "
-         "src=\"res://Olvar.exe/tr_gif\"></td></tr></table>";
+  static const std::string end = "</center></B></font></td><td class=\"d1\"><img src=\"" + ResourceUrl("c_gif") +
+                                 "\"></td><td class=\"d2\"><img src=\"" + ResourceUrl("tr_gif") +
+                                 "\"></td></tr></table>";
+  return "<td width =\"50\"><font class=\"f2\"><B><center>" + label + end;
 }
 
 constexpr char kBlockStart[] =
@@ -26,16 +27,14 @@ constexpr char kBarStart[] =
 }  // namespace
 
 std::string BuildPageHeader(const std::string& chapter) {
-  std::string h =
-      "<HTML><HEAD><link rel=\"stylesheet\" href=\"res://Olvar.exe/styles_css\"></HEAD><BODY "
-      "leftmargin=\"0\" topmargin=\"3\">"
-      "<table class=\"t1\" cellspacing=\"0\" cellpadding=\"0\"><tr><td><img "
-      "src=\"res://Olvar.exe/hleft_gif\"></td>"
-      "<td width=\"71%\" background=\"res://Olvar.exe/hmiddle_gif\"><p align=\"center\"><font "
-      "class=\"f1\">";
+  std::string h = "<HTML><HEAD><link rel=\"stylesheet\" href=\"" + ResourceUrl("styles_css") +
+                  "\"></HEAD><BODY leftmargin=\"0\" topmargin=\"3\">"
+                  "<table class=\"t1\" cellspacing=\"0\" cellpadding=\"0\"><tr><td><img src=\"" +
+                  ResourceUrl("hleft_gif") + "\"></td><td width=\"71%\" background=\"" +
+                  ResourceUrl("hmiddle_gif") + "\"><p align=\"center\"><font class=\"f1\">";
   h += ChapterLongName(chapter);
   h += "</font></td>";
-  h += "<td><img src=\"res://Olvar.exe/hright_gif\"></td></tr></table>";
+  h += "<td><img src=\"" + ResourceUrl("hright_gif") + "\"></td></tr></table>";
   if (chapter == "1" || chapter == "9")
     h += "<br><br>";
   else

@@ -4,6 +4,7 @@
 #include "content/ContentError.h"
 #include "content/IntConvert.h"
 #include "content/NodeKey.h"
+#include "content/ResourceAddress.h"
 #include "search/VerseSearch.h"
 
 namespace lumivra {
@@ -29,7 +30,8 @@ std::string HeaderHtml(const char* picture, const std::string& searchText,
                        const std::string& infoLine) {
   std::string out;
   out.reserve(600 + searchText.size() + infoLine.size());
-  out += "<table class=\"t1\"><tr><td width=\"9%\"><img border=\"0\" src=\"res://Olvar.exe/";
+  out += "<table class=\"t1\"><tr><td width=\"9%\"><img border=\"0\" src=\"";
+  out += kResourceRoot;
   out += picture;
   out += "\"></td>";
   out += "<td width=\"90%\"><table class=\"t1\" cellpadding=0 cellspacing=0><tr bgcolor=white>"
@@ -41,7 +43,9 @@ std::string HeaderHtml(const char* picture, const std::string& searchText,
   out += "</b></font></td>";
   out += "</tr></table><table class=\"t1\" cellpadding=0 cellspacing=0><tr bgcolor=\"#95AEC2\">"
          "<td class=\"d1\"></td><td class=\"d2\">";
-  out += "<img src=\"res://Olvar.exe/tr_gif\"></td></tr></table></td></tr></table>";
+  out += "<img src=\"";
+  out += kResourceRoot;
+  out += "tr_gif\"></td></tr></table></td></tr></table>";
   return out;
 }
 
@@ -155,10 +159,13 @@ std::string BuildSearchReportBody(const StringList& records, const std::vector<i
 
 std::string SearchPageHtml(const std::string& body) {
   std::string out;
-  out.reserve(sizeof kSearchPageHead + body.size() + sizeof kSearchPageTail);
-  out += kSearchPageHead;
+  static const std::string head =
+      "<HTML><HEAD><link rel=\"stylesheet\" href=\"" + ResourceUrl("styles_css") + "\"></HEAD><BODY>";
+  constexpr char kTail[] = "</BODY></HTML>";
+  out.reserve(head.size() + body.size() + sizeof kTail);
+  out += head;
   out += body;
-  out += kSearchPageTail;
+  out += kTail;
   return out;
 }
 

@@ -7,9 +7,6 @@
 
 namespace lumivra {
 
-inline constexpr char kSearchPageHead[] =
-    "<HTML><HEAD><link rel=\"stylesheet\" href=\"res://Olvar.exe/styles_css\"></HEAD><BODY>";
-inline constexpr char kSearchPageTail[] = "</BODY></HTML>";
 inline constexpr char kViewTranslationTitle[] = "English Translation (Lumivra)";
 
 // Above this many hits the report asks before it is built.
