@@ -1,8 +1,42 @@
 #include "browser/ScriptText.h"
 
 #include <cstdio>
+#include <span>
+#include <string_view>
+
+#include "content/EmbeddedBytes.h"
 
 namespace lumivra {
+
+namespace detail {
+// The scripts of browser/resources, filled by the generated source
+// (tools/embed_resources.py).
+extern const std::span<const NamedBytes> kDocumentScripts;
+}  // namespace detail
+
+namespace {
+
+// The script file `name` of browser/resources.
+std::string_view ScriptFile(std::string_view name) {
+  return FindNamedBytes(detail::kDocumentScripts, name).value_or("");
+}
+
+// The script file `name` with its one argument, written LUMIVRA_TEXT in the
+// file, replaced by the script text `argument`.
+std::string WithArgument(std::string_view name, const std::string& argument) {
+  constexpr std::string_view kArgument = "LUMIVRA_TEXT";
+  const std::string_view script = ScriptFile(name);
+  const size_t at = script.find(kArgument);
+  if (at == std::string_view::npos) return std::string(script);
+  std::string out;
+  out.reserve(script.size() + argument.size());
+  out.append(script.substr(0, at));
+  out += argument;
+  out.append(script.substr(at + kArgument.size()));
+  return out;
+}
+
+}  // namespace
 
 std::string JsStringLiteral(const std::string& utf8) {
   std::string out;
@@ -42,89 +76,27 @@ std::string JsStringLiteral(const std::string& utf8) {
 }
 
 std::string WriteDocumentScript(const std::string& pageUtf8) {
-  // The window keeps its scroll offset across open(); a new page starts at its top.
-  return "(function(){var d=document;d.open(\"text/html\");d.clear();d.writeln(" +
-         JsStringLiteral(pageUtf8) + ");d.close();window.scrollTo(0,0);})();";
+  return WithArgument("write_document.js", JsStringLiteral(pageUtf8));
 }
 
 std::string PagePresentationScript() {
-  // The title bar's left end sits against the middle cell, however wide its
-  // own cell. On paper a verse and its label bar stay on one page: each pair
-  // is wrapped in a block that is not broken. A selection (a located verse's
-  // label) is marked alike with the focus elsewhere. A page waits hidden for
-  // its style sheet rather than showing unstyled (a long report parses for
-  // seconds before the sheet is in). Off-screen verse tables skip layout
-  // until the first screen is painted (window.lumivraShownAt: when, in
-  // milliseconds since the epoch); the whole page is laid out right after
-  // (and at once for a search).
-  return "(function(){var d=document,s=d.createElement('style');"
-         "s.textContent='font.a1,font.a2{display:block;direction:rtl;text-align:right;"
-         "padding-right:24px}"
-         "::selection{background:#3390FF;color:#FFFFFF}"
-         "@media print{table.t1,div.lumivra-verse{break-inside:avoid}}"
-         "html:not(.lumivra-whole) table.t1{content-visibility:auto;"
-         "contain-intrinsic-size:auto 60px}';"
-         "(d.head||d.documentElement).appendChild(s);"
-         "var bars=d.querySelectorAll(\"tr[bgcolor='#95AEC2']\"),i;"
-         "for(i=0;i<bars.length;++i){var b=bars[i].closest('table'),v=b&&b.previousElementSibling;"
-         "if(!v||v.tagName!=='TABLE')continue;var w=d.createElement('div');w.className='lumivra-verse';"
-         "v.parentNode.insertBefore(w,v);w.appendChild(v);w.appendChild(b);}"
-         "var e=d.querySelector('img[src$=\"hleft_gif\"]');"
-         "if(e&&e.parentElement.tagName==='TD')e.parentElement.style.textAlign='right';"
-         "var r=d.documentElement,l=d.querySelector('link[rel=stylesheet]');"
-         "if(l&&!l.sheet){r.style.visibility='hidden';"
-         "var show=function(){r.style.visibility='';};"
-         "l.addEventListener('load',show);l.addEventListener('error',show);setTimeout(show,5000);}"
-         "var whole=function(){d.documentElement.classList.add('lumivra-whole');};"
-         "window.addEventListener('load',function(){requestAnimationFrame(function(){"
-         "requestAnimationFrame(function(){"
-         "window.lumivraShownAt=performance.timeOrigin+performance.now();"
-         "setTimeout(whole,0);});});});})();";
+  static const std::string script =
+      WithArgument("page_presentation.js", JsStringLiteral(std::string(ScriptFile("page_presentation.css"))));
+  return script;
 }
 
 std::string SetBodyHtmlScript(const std::string& htmlUtf8) {
-  return "(function(){if(document.body)document.body.innerHTML=" + JsStringLiteral(htmlUtf8) +
-         ";})();";
+  return WithArgument("set_body_html.js", JsStringLiteral(htmlUtf8));
 }
 
-std::string ClearSelectionScript() {
-  return "(function(){var s=window.getSelection();if(s)s.removeAllRanges();})();";
-}
+std::string ClearSelectionScript() { return std::string(ScriptFile("clear_selection.js")); }
 
-std::string ReadyStateScript() {
-  // A written document reads "complete" while its style sheet and pictures
-  // are still on their way; it is not complete, nor laid out for good, until
-  // they are in (the page stays hidden until its sheet is).
-  return "(function(d){var s=d.readyState;if(s==='complete'){var m=d.images,i;"
-         "if(d.documentElement&&d.documentElement.style.visibility==='hidden')return 'interactive';"
-         "for(i=0;i<m.length;++i)if(!m[i].complete)return 'interactive';}return s;})(document)";
-}
+std::string ReadyStateScript() { return std::string(ScriptFile("ready_state.js")); }
 
-std::string ScrollToTopScript() { return "window.scrollTo(0,0);"; }
+std::string ScrollToTopScript() { return std::string(ScriptFile("scroll_to_top.js")); }
 
 std::string FindSelectScript(const std::string& textUtf8) {
-  // The body's text nodes are joined in document order; the match may span
-  // several nodes, as a text range's would.
-  return "(function(needle){"
-         "var b=document.body;if(!b||!needle)return false;"
-         "document.documentElement.classList.add('lumivra-whole');void b.offsetHeight;"
-         "var w=document.createTreeWalker(b,NodeFilter.SHOW_TEXT,null),nodes=[],starts=[],all='',n;"
-         "while((n=w.nextNode())){starts.push(all.length);nodes.push(n);all+=n.data;}"
-         "var at=all.toLowerCase().indexOf(needle.toLowerCase());if(at<0)return false;"
-         "var end=at+needle.length,r=document.createRange(),i;"
-         "for(i=0;i<nodes.length;++i){var s=starts[i],e=s+nodes[i].data.length;"
-         "if(at>=s&&at<e){r.setStart(nodes[i],at-s);}"
-         "if(end>s&&end<=e){r.setEnd(nodes[i],end-s);break;}}"
-         "var sel=window.getSelection();sel.removeAllRanges();sel.addRange(r);"
-         // A verse label ends its verse's block: the block (the table before
-         // the label's bar) goes to the top, so the verse itself is in view.
-         "var top=r.getBoundingClientRect().top,e=r.startContainer.parentElement,"
-         "label=e&&e.closest('font.f2'),bar=label&&label.closest('table'),"
-         "block=bar&&bar.previousElementSibling;"
-         "if(block&&block.tagName==='TABLE')top=block.getBoundingClientRect().top;"
-         "window.scrollTo(window.scrollX,window.scrollY+top);"
-         "return true;})(" +
-         JsStringLiteral(textUtf8) + ");";
+  return WithArgument("find_select.js", JsStringLiteral(textUtf8));
 }
 
 }  // namespace lumivra

@@ -8,8 +8,9 @@ namespace lumivra {
 // survives the trip into a script unchanged.
 std::string JsStringLiteral(const std::string& utf8);
 
-// Scripts run on the browser pane's current document. Each takes its text
-// in UTF-8.
+// Scripts run on the browser pane's current document, kept in
+// browser/resources (a script's argument is written LUMIVRA_TEXT there). Each
+// takes its text in UTF-8.
 
 // open("text/html"), clear, writeln(page), close, and back to the top.
 std::string WriteDocumentScript(const std::string& pageUtf8);

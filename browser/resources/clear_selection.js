@@ -1,0 +1,2 @@
+// Clears the selection of the document.
+(function () { var s = window.getSelection(); if (s) s.removeAllRanges(); })();
