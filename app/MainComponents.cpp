@@ -112,13 +112,13 @@ void TMainForm::CreateToolbar() {
 
   QFrame** bevels[] = {&SepBevel1, &SepBevel2, &SepBevel3};
   int i = 0;
-  for (const auto& spec : ToolbarSeparators()) {
+  for (const auto& separator : ToolbarSeparators()) {
     auto* bevel = new QFrame(ToolPanel);
-    bevel->setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
+    bevel->setObjectName(QString::fromUtf8(separator.name.data(), qsizetype(separator.name.size())));
     bevel->setFrameShape(QFrame::VLine);
     bevel->setFrameShadow(QFrame::Sunken);
     bevel->setLineWidth(1);
-    bevel->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    bevel->setGeometry(separator.left, separator.top, separator.width, separator.height);
     *bevels[i++] = bevel;
   }
 
@@ -129,16 +129,16 @@ void TMainForm::CreateToolbar() {
       &TMainForm::SearchBtnClick, &TMainForm::InfoBtnClick,  &TMainForm::GotoBtnClick,
       &TMainForm::PrintBtnClick, &TMainForm::DisplayOptionBtnClick, &TMainForm::HelpBtnClick};
   i = 0;
-  for (const auto& spec : ToolbarButtons()) {
+  for (const auto& tool : ToolbarButtons()) {
     auto* button = new TepSchemeButton(ToolPanel);
     button->SetScheme(mlScheme);  // takes the size of the button faces
-    button->setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
-    const QString hint = QString::fromUtf8(spec.hint.data(), qsizetype(spec.hint.size()));
+    button->setObjectName(QString::fromUtf8(tool.name.data(), qsizetype(tool.name.size())));
+    const QString hint = QString::fromUtf8(tool.hint.data(), qsizetype(tool.hint.size()));
     button->SetHint(hint);
     // Never shown as a hint, the text names the painted button to a screen reader.
     button->setAccessibleName(hint);
-    button->SetGlyphArtwork(spec.artwork);
-    button->move(spec.left, spec.top);
+    button->SetGlyphArtwork(tool.artwork);
+    button->move(tool.left, tool.top);
     connect(button, &TepSchemeButton::clicked, this, handlers[i]);
     *buttons[i++] = button;
   }

@@ -2,8 +2,8 @@
 
 namespace lumivra {
 
-const std::array<ToolButtonSpec, 9>& ToolbarButtons() {
-  static const std::array<ToolButtonSpec, 9> buttons{{
+const std::array<ToolButton, 9>& ToolbarButtons() {
+  static const std::array<ToolButton, 9> buttons{{
       {"HomeBtn", 5, 8, "Home : Telvarin", "tool_home"},
       {"BackBtn", 37, 8, "Go Back", "tool_back"},
       {"ForwardBtn", 69, 8, "Go Forward", "tool_forward"},
@@ -17,8 +17,8 @@ const std::array<ToolButtonSpec, 9>& ToolbarButtons() {
   return buttons;
 }
 
-const std::array<ToolSeparatorSpec, 3>& ToolbarSeparators() {
-  static const std::array<ToolSeparatorSpec, 3> separators{{
+const std::array<ToolSeparator, 3>& ToolbarSeparators() {
+  static const std::array<ToolSeparator, 3> separators{{
       {"SepBevel1", 105, 10, 2, 24},
       {"SepBevel2", 249, 10, 2, 24},
       {"SepBevel3", 297, 10, 2, 24},

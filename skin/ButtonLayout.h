@@ -5,7 +5,7 @@
 namespace lumivra {
 
 // One painted button of the main window's toolbar.
-struct ToolButtonSpec {
+struct ToolButton {
   std::string_view name;     // component name, e.g. "HomeBtn"
   int left;
   int top;
@@ -14,7 +14,7 @@ struct ToolButtonSpec {
 };
 
 // A vertical separator line of the toolbar.
-struct ToolSeparatorSpec {
+struct ToolSeparator {
   std::string_view name;
   int left;
   int top;
@@ -27,7 +27,7 @@ inline constexpr int kToolPanelHeight = 48;
 inline constexpr int kToolPanelBorderWidth = 6;
 
 // The nine buttons in their order from left to right.
-const std::array<ToolButtonSpec, 9>& ToolbarButtons();
-const std::array<ToolSeparatorSpec, 3>& ToolbarSeparators();
+const std::array<ToolButton, 9>& ToolbarButtons();
+const std::array<ToolSeparator, 3>& ToolbarSeparators();
 
 }  // namespace lumivra
