@@ -1,9 +1,5 @@
 #pragma once
-#include <functional>
-
 #include <QString>
-
-class QWidget;
 
 namespace lumivra {
 
@@ -14,10 +10,5 @@ void ShowApplicationError(const QString& text);
 
 // The text as the report shows it.
 QString ErrorReportText(const QString& text);
-
-// Replaces where the reports go (a test records them); an empty handler
-// restores the message box.
-using ApplicationErrorHandler = std::function<void(const QString& text)>;
-void SetApplicationErrorHandler(ApplicationErrorHandler handler);
 
 }  // namespace lumivra

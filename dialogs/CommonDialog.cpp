@@ -129,10 +129,6 @@ TCommonDlg::TCommonDlg(QWidget* parent)
 
   DisplayCombo->setGeometry(8, 24, 273, 21);
   DisplayCombo->setEditable(false);
-  DisplayCombo->addItems({QStringLiteral("Transliteration & English Translation"),
-                          QStringLiteral("Arabic & English Translation"),
-                          QStringLiteral("English Translation Only")});
-  DisplayCombo->setCurrentIndex(-1);
   DisplayCombo->installEventFilter(this);
   DisplayCombo->hide();
 

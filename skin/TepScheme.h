@@ -39,7 +39,6 @@ public:
 
 private:
   void StoreDestroyed(QObject* store);
-  void NotifyOwner();
 
   QPointer<TepSchemeStore> store_;
   QMetaObject::Connection storeLink_;
