@@ -77,13 +77,12 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
-// New files get the usual mode (0666 less the umask); a replaced file keeps its own.
-mode_t ModeFor(const std::string& path) {
+// The mode of the file being replaced, which the new one keeps; nullopt when
+// there is none.
+std::optional<mode_t> ExistingMode(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -105,9 +104,12 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes) {
   RemoveStaleTemporaries(path);
   const std::string temp = TempPath(path);
   ::unlink(temp.c_str());  // left by an earlier process that had our id
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  // A new file gets the usual mode: the kernel takes the umask from 0666.
+  const std::optional<mode_t> mode = ExistingMode(path);
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) throw failure;
-  const bool written = ::fchmod(fd, ModeFor(path)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  const bool written =
+      (!mode || ::fchmod(fd, *mode) == 0) && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
     ::unlink(temp.c_str());

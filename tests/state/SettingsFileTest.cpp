@@ -78,13 +78,20 @@ TEST_F(SettingsFileTest, SavedFileIsExactAndReadsBack) {
   EXPECT_EQ(EntryCount(), 1u);
 }
 
-TEST_F(SettingsFileTest, ReplacedFileKeepsItsMode) {
+TEST_F(SettingsFileTest, ReplacedFileKeepsItsModeAndANewOneTakesTheUmask) {
   Put("old");
   ::chmod(path_.c_str(), 0640);
   WriteSettingsFile(path_, SettingsValues{}, "t");
   struct stat st {};
   ASSERT_EQ(::stat(path_.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+  fs::remove(path_);
+  const mode_t umask = ::umask(022);
+  WriteSettingsFile(path_, SettingsValues{}, "t");
+  ::umask(umask);
+  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0644u);
 }
 
 TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFile) {
