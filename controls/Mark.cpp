@@ -27,9 +27,6 @@ QWidget* RequireWindow(QObject* owner) {
   return window;
 }
 
-// The mark's area holds its right and bottom edges.
-QRect AreaToQRect(const LayoutRect& r) { return QRect(r.x, r.y, r.width + 1, r.height + 1); }
-
 QColor EmblemColor(char c) {
   switch (c) {
     case 'g': return QColor(0x80, 0x80, 0x80);
@@ -89,7 +86,7 @@ TMark::~TMark() {
 
 QWidget* TMark::Surface() const { return surface_; }
 
-QRect TMark::MarkRect() const { return AreaToQRect(place_.area); }
+QRect TMark::MarkRect() const { return ToQRect(place_.area); }
 
 MarkMetrics TMark::Measure(int rightEdge) const {
   MarkMetrics m;
@@ -207,7 +204,7 @@ void TMark::Report(const std::exception& e) const {
 }
 
 bool TMark::DblClick(const QPoint& at) {
-  if (!visible_ || !OnDblClick || !InMarkArea(place_.area, at.x(), at.y())) return false;
+  if (!visible_ || !OnDblClick || !place_.area.Contains(at.x(), at.y())) return false;
   try {
     OnDblClick(this);
   } catch (const std::exception& e) {

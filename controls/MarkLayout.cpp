@@ -4,10 +4,6 @@
 
 namespace lumivra {
 
-bool InMarkArea(const LayoutRect& area, int x, int y) {
-  return x >= area.x && x <= area.x + area.width && y >= area.y && y <= area.y + area.height;
-}
-
 MarkPlacement PlaceMark(const MarkMetrics& m) {
   MarkPlacement p;
   const int top = m.barTop;
@@ -33,7 +29,7 @@ MarkPlacement PlaceMark(const MarkMetrics& m) {
     p.logoLeft = m.rightEdge - m.logoWidth;
     left = m.logoWidth > 0 ? p.logoLeft : p.x;
   }
-  p.area = {left, top + 1, m.rightEdge - left, m.barHeight - 3};
+  p.area = {left, top + 1, m.rightEdge - left + 1, m.barHeight - 2};
   return p;
 }
 

@@ -21,16 +21,14 @@ struct MarkMetrics {
 struct MarkPlacement {
   int x = 0;  // the text, or the emblem
   int y = 0;
-  // The double-click area, the logo's place included. Its edges belong to
-  // it: x + width and y + height are its right and bottom pixels.
+  // The double-click area, the logo's place included; its right column is
+  // the right edge of the mark.
   LayoutRect area;
   int logoLeft = 0;
 };
 
 inline constexpr int kEmblemWidth = 15;
 inline constexpr int kEmblemHeight = 14;
-
-bool InMarkArea(const LayoutRect& area, int x, int y);
 
 // Right-aligned at `rightEdge`, centred in the bar: text (with its "®" two
 // pixels higher), the logo two pixels left of it; without text the logo, or

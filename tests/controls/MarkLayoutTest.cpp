@@ -9,7 +9,9 @@ TEST(MarkLayout, TextIsRightAlignedAndCentredRegisteredSitsHigher) {
   MarkPlacement p = PlaceMark(m);
   EXPECT_EQ(p.x, 100);
   EXPECT_EQ(p.y, 3);
-  EXPECT_EQ(p.area, (LayoutRect{100, 1, 100, 17}));  // edges included: 100 to 200, 1 to 18
+  EXPECT_EQ(p.area, (LayoutRect{100, 1, 101, 18}));  // columns 100 to 200, rows 1 to 18
+  EXPECT_TRUE(p.area.Contains(200, 18));
+  EXPECT_FALSE(p.area.Contains(201, 18) || p.area.Contains(200, 19));
 
   m.registered = true;
   m.registeredWidth = 8;
