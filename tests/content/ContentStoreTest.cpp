@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +11,9 @@
 
 namespace lumivra {
 namespace {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 using testing::BuildPeImage;
 using testing::TestFolder;
@@ -151,12 +155,8 @@ TEST(LoadChapterLines, LeadingZeroNamesAnotherResource) {
   EXPECT_FALSE(store.LoadChapterLines(TextKind::Translation, "07", lines));
   EXPECT_TRUE(lines.empty());
   lines = {"old"};
-  try {
-    store.LoadChapterLines(TextKind::Transliteration, "07", lines);
-    ADD_FAILURE() << "no error";
-  } catch (const ContentError& e) {
-    EXPECT_STREQ(e.what(), "Resource TL07 not found");
-  }
+  EXPECT_THAT([&] { store.LoadChapterLines(TextKind::Transliteration, "07", lines); },
+              ThrowsMessage<ContentError>(StrEq("Resource TL07 not found")));
   EXPECT_TRUE(lines.empty());
   EXPECT_THROW(store.LoadChapterInfoLines("07", lines), ContentError);
 }
@@ -167,18 +167,10 @@ TEST(LoadChapterLines, MissingResourcesAreErrorsOnlyPerRead) {
   RecordingWarnings w;
   store.CheckCoreFiles(w);
   StringList lines;
-  try {
-    store.LoadChapterLines(TextKind::Transliteration, "8", lines);
-    ADD_FAILURE() << "no error";
-  } catch (const ContentError& e) {
-    EXPECT_STREQ(e.what(), "Resource TL8 not found");
-  }
-  try {
-    store.LoadChapterInfoLines("8", lines);
-    ADD_FAILURE() << "no error";
-  } catch (const ContentError& e) {
-    EXPECT_STREQ(e.what(), "Resource ci8 not found");
-  }
+  EXPECT_THAT([&] { store.LoadChapterLines(TextKind::Transliteration, "8", lines); },
+              ThrowsMessage<ContentError>(StrEq("Resource TL8 not found")));
+  EXPECT_THAT([&] { store.LoadChapterInfoLines("8", lines); },
+              ThrowsMessage<ContentError>(StrEq("Resource ci8 not found")));
   EXPECT_TRUE(store.LoadChapterInfoLines("7", lines));
   EXPECT_FALSE(store.LoadChapterLines(TextKind::Arabic, "8", lines));
 }

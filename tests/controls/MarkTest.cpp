@@ -4,21 +4,20 @@
 #include <QPainter>
 #include <QTest>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "controls/Mark.h"
 
 using namespace lumivra;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 TEST(Mark, NeedsAWindowAndTakesTheMenuBarsCorner) {
   QMainWindow window;
   QWidget child(&window);
-  try {
-    TMark mark(&child);
-    ADD_FAILURE() << "a mark on a child widget";
-  } catch (const std::invalid_argument& e) {
-    EXPECT_STREQ(e.what(), "Mark must be added to a Form");
-  }
+  EXPECT_THAT([&] { TMark mark(&child); },
+              ThrowsMessage<std::invalid_argument>(StrEq("Mark must be added to a Form")));
 
   window.menuBar()->addMenu("&File");
   auto* mark = new TMark(&window);

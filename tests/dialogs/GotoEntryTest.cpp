@@ -1,9 +1,12 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "content/ContentError.h"
 #include "dialogs/GotoEntry.h"
 
 using namespace lumivra;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 namespace {
 
@@ -61,18 +64,10 @@ TEST(GotoValidate, Bounds) {
 }
 
 TEST(GotoValidate, PastedTextFailsTheConversion) {
-  try {
-    ValidateGotoText("abc");
-    ADD_FAILURE();
-  } catch (const ContentError& e) {
-    EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
-  }
-  try {
-    ValidateGotoText("7:8a");
-    ADD_FAILURE();
-  } catch (const ContentError& e) {
-    EXPECT_STREQ(e.what(), "'8a' is not a valid integer value");
-  }
+  EXPECT_THAT([] { ValidateGotoText("abc"); },
+              ThrowsMessage<ContentError>(StrEq("'abc' is not a valid integer value")));
+  EXPECT_THAT([] { ValidateGotoText("7:8a"); },
+              ThrowsMessage<ContentError>(StrEq("'8a' is not a valid integer value")));
   // Hexadecimal is an integer to the conversion.
   EXPECT_EQ(ValidateGotoText("$A")->chapter, 10);
 }

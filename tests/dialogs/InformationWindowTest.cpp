@@ -1,4 +1,5 @@
 // The information window: information pages, search pages and printing.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -38,6 +39,8 @@
 
 using namespace lumivra;
 using namespace lumivra::testing;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 namespace {
 
@@ -158,12 +161,8 @@ TEST_F(InformationWindowTest, EachNodeShowsItsTextAndASecondCommandOnlyTheSecond
 }
 
 TEST_F(InformationWindowTest, MissingTextIsAnErrorAndTheWindowStaysClosed) {
-  try {
-    ShowNodeInformation(dlg_, store_, "Olvar~5");
-    FAIL() << "no error";
-  } catch (const ContentError& e) {
-    EXPECT_STREQ(e.what(), "Resource ci5 not found");
-  }
+  EXPECT_THAT([&] { ShowNodeInformation(dlg_, store_, "Olvar~5"); },
+              ThrowsMessage<ContentError>(StrEq("Resource ci5 not found")));
   EXPECT_FALSE(dlg_.isVisible());
 
   // Without the information file the window opens on an empty page.

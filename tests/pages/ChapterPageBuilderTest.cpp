@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "content/ContentError.h"
@@ -5,6 +6,9 @@
 
 namespace lumivra {
 namespace {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 // The page format, written out piece by piece.
 const std::string kHeadStart =
@@ -111,18 +115,12 @@ TEST(ChapterPage, TextsGoInUnchanged) {
 
 TEST(ChapterPage, ShortFirstListStopsAtTheMissingIndex) {
   for (int option : {0, 1}) {
-    try {
-      BuildChapterPage(option, "5", {"a", "b", "c"}, {"1", "2", "3", "4", "5"});
-      ADD_FAILURE() << "no error for option " << option;
-    } catch (const ContentError& e) {
-      EXPECT_STREQ(e.what(), "List index out of bounds (3)");
-    }
-    try {
-      BuildChapterPage(option, "5", {}, {"1"});
-      ADD_FAILURE() << "no error for option " << option;
-    } catch (const ContentError& e) {
-      EXPECT_STREQ(e.what(), "List index out of bounds (0)");
-    }
+    EXPECT_THAT([&] { BuildChapterPage(option, "5", {"a", "b", "c"}, {"1", "2", "3", "4", "5"}); },
+                ThrowsMessage<ContentError>(StrEq("List index out of bounds (3)")))
+        << "option " << option;
+    EXPECT_THAT([&] { BuildChapterPage(option, "5", {}, {"1"}); },
+                ThrowsMessage<ContentError>(StrEq("List index out of bounds (0)")))
+        << "option " << option;
   }
   // The first list does not matter in option 2; extra lines are ignored.
   EXPECT_TRUE(BuildChapterPage(2, "5", {}, {"1", "2"}));

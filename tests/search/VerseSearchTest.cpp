@@ -1,5 +1,6 @@
 #include "search/VerseSearch.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "content/ContentError.h"
@@ -7,6 +8,8 @@
 #include "tests/search/TranslationFixture.h"
 
 using namespace lumivra;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 using lumivra::testing::MakeTranslation;
 
 namespace {
@@ -119,12 +122,8 @@ TEST_F(VerseSearchTest, MatchingAppendsAndTheLibraryIsReadOnce) {
 TEST(VerseSearchBuild, AMissingChapterStopsTheBuildAndKeepsWhatWasRead) {
   auto file = MakeTranslation({}, {5});
   VerseSearch search;
-  try {
-    search.SetTranslationLibrary(file.get());
-    FAIL() << "no error";
-  } catch (const ContentError& e) {
-    EXPECT_STREQ(e.what(), "Resource ETR5 not found");
-  }
+  EXPECT_THAT([&] { search.SetTranslationLibrary(file.get()); },
+              ThrowsMessage<ContentError>(StrEq("Resource ETR5 not found")));
   EXPECT_TRUE(search.HasTranslationLibrary());
   ASSERT_EQ(search.VerseRecords().size(), 4u);
   EXPECT_EQ(search.VerseRecords().back(), "4|1|Chapter 4 text.");

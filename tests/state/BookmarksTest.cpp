@@ -1,9 +1,12 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "content/ContentError.h"
 #include "state/Bookmarks.h"
 
 using namespace lumivra;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 namespace {
 
@@ -57,11 +60,8 @@ TEST(BookmarkDeleting, KeepsOrderAndRejectsBadIndex) {
   DeleteBookmark(bookmarks, 2);
   EXPECT_EQ(bookmarks, (StringList{"1:1", "2:1", "4:1", "5:1"}));
   EXPECT_THROW(DeleteBookmark(bookmarks, 4), ContentError);
-  try {
-    DeleteBookmark(bookmarks, -1);
-  } catch (const ContentError& e) {
-    EXPECT_STREQ(e.what(), "List index out of bounds (-1)");
-  }
+  EXPECT_THAT([&] { DeleteBookmark(bookmarks, -1); },
+              ThrowsMessage<ContentError>(StrEq("List index out of bounds (-1)")));
   EXPECT_EQ(bookmarks.size(), 4u);
 }
 

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <spawn.h>
@@ -19,6 +20,8 @@
 #include "tests/state/SettingsSaver.h"
 
 using namespace lumivra;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 namespace fs = std::filesystem;
 
 namespace {
@@ -32,12 +35,8 @@ protected:
     return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
   }
   void ExpectCannotCreate(const std::string& path) {
-    try {
-      WriteSettingsFile(path, SettingsValues{}, "now");
-      ADD_FAILURE() << "the save reported success";
-    } catch (const ContentError& e) {
-      EXPECT_EQ(std::string(e.what()), "Cannot create file " + path);
-    }
+    EXPECT_THAT([&] { WriteSettingsFile(path, SettingsValues{}, "now"); },
+                ThrowsMessage<ContentError>(StrEq("Cannot create file " + path)));
   }
 
   lumivra::testing::TestFolder folder_{"settings"};
