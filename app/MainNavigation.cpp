@@ -187,6 +187,7 @@ void TMainForm::LocateVerse(int chapter, const std::string& text) {
   QCoreApplication::processEvents();
   ScrollBrowserToTop(WebBrowser);
   FindAndSelectInBrowser(WebBrowser, text);
+  FocusSelectedVerse(WebBrowser);
   ShowLoading = true;
 }
 

@@ -1,5 +1,6 @@
 #include "browser/BrowserDocument.h"
 
+#include <QAccessible>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
@@ -8,6 +9,7 @@
 #include <QWebEngineView>
 #include <memory>
 
+#include "browser/DocumentAccessibility.h"
 #include "browser/ScriptText.h"
 #include "content/Cp1252.h"
 
@@ -23,7 +25,18 @@ void Run(QWebEngineView* view, const std::string& script) {
 }  // namespace
 
 void WritePageToBrowser(QWebEngineView* view, const std::string& cp1252Page) {
-  Run(view, WriteDocumentScript(Cp1252ToUtf8(cp1252Page)) + PagePresentationScript());
+  if (view == nullptr) return;
+  const std::string script = WriteDocumentScript(Cp1252ToUtf8(cp1252Page)) + PagePresentationScript();
+  if (!QAccessible::isActive()) {
+    Run(view, script);
+    return;
+  }
+  // What the access script adds is read by assistive technology only; it
+  // evaluates to the page's title, which tells when the new page is in.
+  QPointer<QWebEngineView> guard(view);
+  view->page()->runJavaScript(QString::fromStdString(script + PageAccessScript()), [guard](const QVariant& title) {
+    if (guard) AnnounceWrittenPage(guard, title.toString());
+  });
 }
 
 void SetBodyInnerHtml(QWebEngineView* view, const std::string& cp1252Html) {
@@ -43,6 +56,11 @@ void FindAndSelectInBrowser(QWebEngineView* view, const std::string& cp1252Text,
     return;
   }
   view->page()->runJavaScript(script, [done](const QVariant& result) { done(result.toBool()); });
+}
+
+void FocusSelectedVerse(QWebEngineView* view) {
+  if (view == nullptr || !QAccessible::isActive() || !view->hasFocus()) return;
+  Run(view, FocusSelectedVerseScript());
 }
 
 std::string EvaluateInBrowser(QWebEngineView* view, const std::string& script) {

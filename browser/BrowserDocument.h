@@ -10,7 +10,9 @@ namespace lumivra {
 // current document. Scripts run in the order they are issued. Texts are
 // Windows-1252 bytes; they reach the document as Unicode.
 
-// open("text/html"), clear, writeln(page) with the whole page, close.
+// open("text/html"), clear, writeln(page) with the whole page, close; then
+// the page's presentation and, while assistive technology is active, what a
+// screen reader needs (PageAccessScript).
 void WritePageToBrowser(QWebEngineView* view, const std::string& cp1252Page);
 // Replaces the content of the document body.
 void SetBodyInnerHtml(QWebEngineView* view, const std::string& cp1252Html);
@@ -24,6 +26,11 @@ void ScrollBrowserToTop(QWebEngineView* view);
 // `done` (optional) receives whether it was found.
 void FindAndSelectInBrowser(QWebEngineView* view, const std::string& cp1252Text,
                             std::function<void(bool)> done = {});
+
+// While assistive technology is active and the view has the keyboard focus:
+// the verse holding the selection (a located verse's label) takes the focus
+// in the page, so that a screen reader reads on from there.
+void FocusSelectedVerse(QWebEngineView* view);
 
 // The document's loading state as the platform numbers it: 1 loading,
 // 3 interactive, 4 complete. Waits for the answer while processing events;

@@ -9,6 +9,8 @@
 #include <QWebEngineProfile>
 #include <string>
 
+#include "browser/AssistiveTechnology.h"
+#include "browser/DocumentAccessibility.h"
 #include "browser/EngineFlags.h"
 #include "browser/Fonts.h"
 #include "browser/OfflineInterceptor.h"
@@ -45,6 +47,7 @@ void SetEngineFlags() {
 
 QWebEngineProfile* ReaderBrowserProfile() {
   static QWebEngineProfile* profile = [] {
+    EnableEngineAccessibilityIfNeeded();
     SetEngineFlags();
     // No storage name: nothing is written to disk.
     auto* p = new QWebEngineProfile(QCoreApplication::instance());
@@ -53,6 +56,7 @@ QWebEngineProfile* ReaderBrowserProfile() {
     p->installUrlSchemeHandler(ResourceScheme(), new ResSchemeHandler(p));
     p->setUrlRequestInterceptor(new OfflineInterceptor(p));
     InstallPageCompat(p);
+    InstallFocusCorrection();
     return p;
   }();
   return profile;

@@ -85,6 +85,10 @@ std::string PagePresentationScript() {
   return script;
 }
 
+std::string PageAccessScript() { return std::string(ScriptFile("page_access.js")); }
+
+std::string FocusSelectedVerseScript() { return std::string(ScriptFile("focus_selected_verse.js")); }
+
 std::string SetBodyHtmlScript(const std::string& htmlUtf8) {
   return WithArgument("set_body_html.js", JsStringLiteral(htmlUtf8));
 }

@@ -18,6 +18,14 @@ std::string WriteDocumentScript(const std::string& pageUtf8);
 // aligned to the right of their cells (the page leaves the direction open),
 // and the first screen laid out before the rest of a long page.
 std::string PagePresentationScript();
+// What a screen reader needs of a written page, run after it is written
+// while assistive technology is active: a title, the languages of its texts,
+// its caption as a heading, one group per verse named by its reference, the
+// decoration hidden; defines window.lumivraFocusSelectedVerse. Evaluates to
+// the document's title.
+std::string PageAccessScript();
+// The verse holding the selection takes the focus (after PageAccessScript).
+std::string FocusSelectedVerseScript();
 // Replaces the body's content (no-op without a body).
 std::string SetBodyHtmlScript(const std::string& htmlUtf8);
 // Clears the selection of the document.
