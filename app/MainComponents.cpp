@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeWidget>
@@ -331,6 +332,10 @@ void TMainForm::CreateMenu() {
   connect(miApplicationHelp, &QAction::triggered, this, &TMainForm::miApplicationHelpClick);
   connect(miCheckForUpdates, &QAction::triggered, this, &TMainForm::miCheckForUpdatesClick);
   connect(miAbout, &QAction::triggered, this, &TMainForm::miAboutClick);
+
+  // Go Back and Go Forward have no menu item: the browser's keys.
+  new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this, this, &TMainForm::BackBtnClick);
+  new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this, this, &TMainForm::ForwardBtnClick);
 }
 
 void TMainForm::FormResize() {

@@ -1,5 +1,6 @@
 #include "skin/TepSchemeButton.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,6 +20,40 @@ namespace {
 int liveButtons = 0;
 std::unique_ptr<QImage> sharedPattern;
 
+// A push button for assistive technology, whatever its look; not in the Tab
+// order, it is reached through its window's accessible children.
+class TepSchemeButtonAccessible : public QAccessibleWidget {
+public:
+  explicit TepSchemeButtonAccessible(TepSchemeButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+  QString text(QAccessible::Text t) const override {
+    QString text = QAccessibleWidget::text(t);
+    if (t == QAccessible::Name && text.isEmpty()) text = QString(Button()->Caption()).remove(QLatin1Char('&'));
+    return text;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.pressed = Button()->State() == ButtonState::Down || Button()->State() == ButtonState::Exclusive;
+    return state;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  // Queued, as a push button's own: the command (a modal dialog, say) runs
+  // after the caller has its answer.
+  void doAction(const QString& action) override {
+    if (action == pressAction()) QMetaObject::invokeMethod(Button(), &TepSchemeButton::Press, Qt::QueuedConnection);
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+  TepSchemeButton* Button() const { return static_cast<TepSchemeButton*>(widget()); }
+};
+
+QAccessibleInterface* ButtonAccessibleFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String(TepSchemeButton::staticMetaObject.className()))
+    return new TepSchemeButtonAccessible(static_cast<TepSchemeButton*>(object));
+  return nullptr;
+}
+
 }  // namespace
 
 const QImage* TepSchemeButton::Pattern() {
@@ -35,6 +70,8 @@ const QImage* TepSchemeButton::Pattern() {
 }
 
 TepSchemeButton::TepSchemeButton(QWidget* parent) : QWidget(parent) {
+  static const bool accessible = (QAccessible::installFactory(ButtonAccessibleFactory), true);
+  Q_UNUSED(accessible);
   ++liveButtons;
   resize(25, 25);
   setFocusPolicy(Qt::NoFocus);
@@ -184,6 +221,15 @@ void TepSchemeButton::mouseReleaseEvent(QMouseEvent* event) {
   QPointer<TepSchemeButton> alive(this);
   if (effects & kClick) Click();
   if (alive) UpdateHotFromCursor();
+}
+
+void TepSchemeButton::Press() {
+  if (!isEnabled()) return;
+  const QPoint centre = rect().center();
+  Apply(machine_.Press(true));
+  const unsigned effects = machine_.Release(centre.x(), centre.y(), width(), height());
+  Apply(effects);
+  if (effects & lumivra::kClick) Click();
 }
 
 void TepSchemeButton::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -61,6 +61,11 @@ public:
   // Another button of the parent pressed or changed its group settings.
   void ButtonPressed(int groupIndex, TepSchemeButton* sender);
 
+  // A left press and release inside the button, as the mouse gives them:
+  // the press action a screen reader offers (the button is exposed as a push
+  // button named by its accessible name).
+  void Press();
+
   // The shared 8 x 8 pattern of stuck-down buttons; null when no button lives.
   static const QImage* Pattern();
 

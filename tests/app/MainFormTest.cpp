@@ -242,6 +242,13 @@ TEST_F(ReaderTest, ToolbarButtonsAndFunctionKeysReachTheirCommands) {
   QTest::keyClick(&form, Qt::Key_F6);
   ASSERT_TRUE(WaitForPage());
   EXPECT_EQ(CurrentKey(), "Olvar~1");
+  // Go Back and Go Forward have the browser's keys.
+  QTest::keyClick(&form, Qt::Key_Right, Qt::AltModifier);
+  ASSERT_TRUE(WaitForPage());
+  EXPECT_EQ(CurrentKey(), "Olvar~2");
+  QTest::keyClick(&form, Qt::Key_Left, Qt::AltModifier);
+  ASSERT_TRUE(WaitForPage());
+  EXPECT_EQ(CurrentKey(), "Olvar~1");
   QTest::keyClick(&form, Qt::Key_F5);
   ASSERT_TRUE(WaitForPage());
   EXPECT_EQ(CurrentKey(), "Home");
