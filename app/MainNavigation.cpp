@@ -46,7 +46,10 @@ void TMainForm::BuildChapterTree() {
   chapters.reserve(kChapterCount);
   const QIcon chapterIcon(NavigationImageList[2]);
   for (int i = 0; i < kChapterCount; ++i) {
-    auto* node = new QTreeWidgetItem(QStringList{FromCp1252(ChapterListName(i))});
+    const QString name = FromCp1252(ChapterListName(i));
+    auto* node = new QTreeWidgetItem(QStringList{name});
+    // A screen reader reads the soft hyphen as the hyphen drawn.
+    if (name.contains(QChar(0x00AD))) node->setData(0, Qt::AccessibleTextRole, WithVisibleSoftHyphens(name));
     node->setIcon(0, chapterIcon);
     node->setData(0, Qt::UserRole, QString::fromStdString(ChapterNodeKey(i + 1)));
     chapters.append(node);

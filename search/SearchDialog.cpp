@@ -16,6 +16,7 @@
 
 #include "assets/ArtworkData.h"
 #include "content/TextLines.h"
+#include "controls/AccessibleComboBox.h"
 #include "controls/CorelButton.h"
 #include "controls/DialogFont.h"
 #include "controls/JPanelTexture.h"
@@ -140,8 +141,12 @@ TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
   SearchBorderBevel->setLineWidth(1);
   SearchBorderBevel->setGeometry(8, 8, 233, 145);
 
+  // Both combo boxes keep their names for a screen reader while their text changes.
+  InstallAccessibleComboBox();
   SearchLabel = MakeLabel(MainPanel, QStringLiteral("&Search Text"), 16, 16);
   SearchCombo = new TAutoComboBox(MainPanel);
+  SearchCombo->setAccessibleName(QStringLiteral("Search Text"));
+  SearchCombo->lineEdit()->setAccessibleName(QStringLiteral("Search Text"));
   SearchCombo->setGeometry(16, 32, 217, 21);
   SearchCombo->Complete = true;
   SearchCombo->MinLengthComplete = 0;
@@ -150,6 +155,7 @@ TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
 
   ContentsLabel = MakeLabel(MainPanel, QStringLiteral("&Contained In :"), 16, 78);
   ChapterCombo = new QComboBox(MainPanel);
+  ChapterCombo->setAccessibleName(QStringLiteral("Contained In"));
   ChapterCombo->setGeometry(16, 94, 217, 21);
   ChapterCombo->setMaxVisibleItems(12);
   // A drop-down list, not the style's screen-high menu that ignores the rows.
@@ -178,7 +184,8 @@ TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
 
   BitImage = LoadBitImage();
   ResultList = new QListWidget(MainPanel);
-  ResultList->setAccessibleName(QStringLiteral("Search Results"));
+  ResultsLabel->setBuddy(ResultList);
+  ResultList->setAccessibleName(ResultsLabel->text());
   ResultList->setGeometry(8, 184, 321, 153);
   ResultList->setUniformItemSizes(true);
   ResultList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -303,13 +310,11 @@ void TSearchDlg::RunSearch(const std::string& text) {
   const std::vector<int>& found = search_.FoundPositions();
   if (found.empty()) {
     ResultList->setEnabled(false);
-    ResultsLabel->setEnabled(false);
-    ResultsLabel->setText(QStringLiteral("Found : 0."));
+    ShowCount(QStringLiteral("Found : 0."), false);
     SearchCombo->setFocus();
     return;
   }
-  ResultsLabel->setEnabled(true);
-  ResultsLabel->setText(QStringLiteral("Found : %1.").arg(found.size()));
+  ShowCount(QStringLiteral("Found : %1.").arg(found.size()), true);
 
   ++fillDepth_;
   // A Reset or a newer search during any of these yields replaces this fill's
@@ -331,7 +336,14 @@ void TSearchDlg::RunSearch(const std::string& text) {
     batch.append(FromCp1252(line));
     if (k < found.size() && static_cast<size_t>(batch.size()) < batchLimit && !slice.hasExpired(kFillSliceMs))
       continue;
+    const int first = ResultList->count();
     ResultList->addItems(batch);
+    // A screen reader reads a chapter name's soft hyphen as the hyphen drawn.
+    for (int row = first; row < ResultList->count(); ++row) {
+      QListWidgetItem* item = ResultList->item(row);
+      if (item->text().contains(QChar(0x00AD)))
+        item->setData(Qt::AccessibleTextRole, WithVisibleSoftHyphens(item->text()));
+    }
     batch.clear();
     batchLimit = std::min<size_t>(batchLimit * 2, 1024);
     QApplication::processEvents();
@@ -349,6 +361,13 @@ void TSearchDlg::RunSearch(const std::string& text) {
   }
 }
 
+void TSearchDlg::ShowCount(const QString& text, bool enabled) {
+  ResultsLabel->setEnabled(enabled);
+  ResultsLabel->setText(text);
+  // The count names the list it describes for a screen reader.
+  ResultList->setAccessibleName(text);
+}
+
 void TSearchDlg::ResetStopBtnClick() {
   gotoChosen_ = false;
   stopRequested_ = true;
@@ -357,8 +376,7 @@ void TSearchDlg::ResetStopBtnClick() {
   ResultList->clear();
   SetResultButtons(false);
   ResultList->setEnabled(false);
-  ResultsLabel->setEnabled(false);
-  ResultsLabel->setText(QStringLiteral("Found : None."));
+  ShowCount(QStringLiteral("Found : None."), false);
   IncludeAllCheck->setChecked(true);
   SearchCombo->setEditText(QString());
   SearchCombo->setFocus();

@@ -98,6 +98,8 @@ protected:
 private:
   void RunSearch(const std::string& text);
   void SetResultButtons(bool enabled);
+  // The count above the result list, which also names the list.
+  void ShowCount(const QString& text, bool enabled);
 
   VerseSearch search_;
   bool stopRequested_ = false;
