@@ -13,6 +13,7 @@ packages=(
   nodejs npm
   python3 python3-pil python3-pefile icoutils binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 fp-utils
   xvfb xauth xdotool x11-utils imagemagick poppler-utils gdb openbox
+  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   xdg-utils xchm
   fontconfig fonts-hosny-amiri fonts-liberation2 fonts-dejavu-core fonts-wine
 )
