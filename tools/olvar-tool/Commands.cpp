@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <iostream>
 
+#include "content/ChapterCatalogue.h"
+
 namespace lumivra::tool {
 
 const std::vector<Command>& AllCommands() {
@@ -10,7 +12,7 @@ const std::vector<Command>& AllCommands() {
       {"page", "OPTION CHAPTER",
        "Writes the chapter page the reader shows for display option OPTION (0 Arabic and\n"
        "translation, 1 transliteration and translation, 2 translation only) and CHAPTER\n"
-       "(the chapter number as text, e.g. 2). Reads the core files (see above).",
+       "(the chapter number 1 to 114, e.g. 2). Reads the core files (see above).",
        RunPage},
       {"resource", "FILE NAME",
        "Writes the raw bytes of the type-23 resource NAME (any letter case) of the file FILE,\n"
@@ -50,11 +52,28 @@ int Fail(const std::string& text) {
   return 1;
 }
 
+std::optional<int> ChapterArgument(const std::string& text) {
+  if (text.empty() || text.size() > 3 || text[0] == '0') return std::nullopt;
+  int chapter = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    chapter = chapter * 10 + (c - '0');
+  }
+  if (chapter > kChapterCount) return std::nullopt;
+  return chapter;
+}
+
+std::optional<int> ScopeArgument(const std::string& text) {
+  const auto scope = text == "0" ? std::optional<int>(0) : ChapterArgument(text);
+  if (!scope) Fail("bad scope \"" + text + "\": use 0 (all chapters) or a chapter 1 to 114");
+  return scope;
+}
+
 void WriteOut(const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   std::fflush(stdout);
 }
 
-void StderrWarnings::Warn(const std::string& text) { std::cerr << text << '\n'; }
+void StderrWarnings::Warn(const std::string& text) { std::cerr << "olvar-tool: " << text << '\n'; }
 
 }  // namespace lumivra::tool

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,10 +23,19 @@ const std::vector<Command>& AllCommands();
 // Prints "olvar-tool: TEXT" to standard error and returns 1.
 int Fail(const std::string& text);
 
+// A chapter argument: 1 to 114 in plain decimal digits, the form in which the
+// reader passes a chapter on ("7", not "07", "+7" or "7.0").
+std::optional<int> ChapterArgument(const std::string& text);
+
+// A search scope argument: "0" (all chapters) or a chapter argument;
+// otherwise nullopt, after saying why on standard error.
+std::optional<int> ScopeArgument(const std::string& text);
+
 // Writes bytes to standard output unchanged.
 void WriteOut(const std::string& bytes);
 
-// Start-up warnings of the core-file check go to standard error.
+// Start-up warnings of the core-file check go to standard error, after the
+// tool's name as every line it writes there.
 class StderrWarnings : public StartupWarnings {
 public:
   void Warn(const std::string& text) override;

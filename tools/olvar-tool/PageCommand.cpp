@@ -12,6 +12,7 @@ int RunPage(const Args& args) {
   const auto option = opt.size() == 1 ? DisplayOptionFromValue(opt[0] - '0') : std::nullopt;
   if (!option) return Fail("display option must be 0, 1 or 2, not \"" + opt + "\"");
   const std::string& chapter = args[1];
+  if (!ChapterArgument(chapter)) return Fail("bad chapter \"" + chapter + "\": use a chapter 1 to 114");
 
   StderrWarnings warnings;
   ContentStore store(CoreFileFolders());

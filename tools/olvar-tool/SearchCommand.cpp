@@ -1,6 +1,5 @@
 #include "content/ContentError.h"
 #include "content/Cp1252.h"
-#include "content/IntConvert.h"
 #include "content/PeResourceFile.h"
 #include "content/Prefault.h"
 #include "search/VerseSearch.h"
@@ -17,13 +16,8 @@ int RunSearch(const Args& args) {
   const std::string text = Utf8ToCp1252(args[0]).value_or(args[0]);
   const std::string pattern = SearchPattern(text);
   if (pattern.empty()) return Fail("the search text is blank: nothing to search for");
-  int scope = 0;
-  if (args.size() == 2) {
-    const auto parsed = ParseInt(args[1]);
-    if (!parsed || *parsed < 0 || *parsed > 114)
-      return Fail("bad scope \"" + args[1] + "\": use 0 (all chapters) or a chapter 1 to 114");
-    scope = *parsed;
-  }
+  const auto scope = args.size() == 2 ? ScopeArgument(args[1]) : 0;
+  if (!scope) return 1;
 
   std::string error;
   std::string path = FindFileIn(CoreFileFolders(), kTranslationFile);
@@ -36,7 +30,7 @@ int RunSearch(const Args& args) {
   } catch (const ContentError& e) {
     return Fail(std::string(kTranslationFile) + ": " + e.what());
   }
-  search.MatchVerses(pattern, scope);
+  search.MatchVerses(pattern, *scope);
 
   const auto& found = search.FoundPositions();
   std::string out = "Found : " + std::to_string(found.size()) + ".\n";

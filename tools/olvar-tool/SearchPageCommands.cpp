@@ -11,13 +11,8 @@ namespace {
 // filled, or the exit code of a refusal.
 int RunSearchFor(const std::string& text, const std::string* scopeText, ContentStore& store,
                  VerseSearch& search) {
-  int scope = 0;
-  if (scopeText != nullptr) {
-    const auto parsed = ParseInt(*scopeText);
-    if (!parsed || *parsed < 0 || *parsed > 114)
-      return Fail("bad scope \"" + *scopeText + "\": use 0 (all chapters) or a chapter 1 to 114");
-    scope = *parsed;
-  }
+  const auto scope = scopeText != nullptr ? ScopeArgument(*scopeText) : 0;
+  if (!scope) return 1;
   const std::string pattern = SearchPattern(text);
   if (pattern.empty()) return Fail("the search text is empty");
 
@@ -26,7 +21,7 @@ int RunSearchFor(const std::string& text, const std::string* scopeText, ContentS
   if (store.TranslationLibrary() == nullptr)
     return Fail("the translation core file ETRRef32.dll is not available here");
   search.SetTranslationLibrary(store.TranslationLibrary());
-  search.MatchVerses(pattern, scope);
+  search.MatchVerses(pattern, *scope);
   return 0;
 }
 

@@ -47,8 +47,7 @@ int main(int argc, char** argv) {
     try {
       return c.run(args);
     } catch (const std::exception& e) {
-      std::cerr << e.what() << '\n';
-      return 1;
+      return Fail(e.what());
     }
   }
   return Fail(std::string("unknown command \"") + argv[1] + "\"; see olvar-tool --help");
