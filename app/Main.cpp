@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QMessageBox>
 #include <QTimer>
 #include <QTreeWidget>
@@ -29,6 +30,22 @@ private:
   MessageBoxes& boxes_;
 };
 
+// The launcher names here the settings folder it could not make or enter;
+// the reader then runs elsewhere, with its default settings.
+constexpr char kUnusableSettingsFolder[] = "LUMIVRA_UNUSABLE_SETTINGS_FOLDER";
+
+// Says so once: the variable goes with the first window that reads it, and
+// is not handed on to the programs the reader starts.
+void WarnOfUnusableSettingsFolder(MessageBoxes& boxes) {
+  const QByteArray folder = qgetenv(kUnusableSettingsFolder);
+  if (folder.isEmpty()) return;
+  qunsetenv(kUnusableSettingsFolder);
+  boxes.Show(QMessageBox::Warning, "Warning",
+             QStringLiteral("Warning : Failed to use settings folder %1. The settings cannot be kept "
+                            "in that folder; %2 starts with its default settings.")
+                 .arg(QFile::decodeName(folder), QString::fromLatin1(kApplicationTitle)));
+}
+
 }  // namespace
 
 TMainForm::TMainForm(MessageBoxes* boxes, std::vector<std::string> coreFolders, QWidget* parent)
@@ -56,6 +73,7 @@ void TMainForm::FormCreate() {
     SetupMenuDrawing();
     MessageBoxWarnings warnings(*boxes_);
     content_.CheckCoreFiles(warnings);
+    WarnOfUnusableSettingsFolder(*boxes_);
     docHostHandler_ = std::make_unique<TDocHostUIHandler>();
     BookmarkList.clear();
     if (!LoadSettings()) {

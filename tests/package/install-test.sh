@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs a build into a temporary root and checks what lands there: the
 # files, olvar-tool finding its core files from any folder, the launcher's
-# working folder, and the desktop entry and metainfo against their validators.
+# working folder (also when the settings folder is unusable), and the desktop
+# entry and metainfo against their validators.
 #   install-test.sh BUILD_DIR
 set -eu
 build=$(cd "$1" && pwd)
@@ -27,14 +28,23 @@ mkdir "$root/elsewhere"
 cmp -s "$root/expected" "$root/installed" || fail "installed olvar-tool page 2 1 differs from the build's"
 
 # the launcher, in front of a stand-in reader that prints its working folder
+# and the settings folder it is told it could not use
 mkdir -p "$root/fake/bin" "$root/fake/lib/lumivra"
 cp "$usr/bin/lumivra" "$root/fake/bin/"
-printf '#!/bin/sh\npwd\n' >"$root/fake/lib/lumivra/olvar"
+printf '#!/bin/sh\necho "$(pwd) ${LUMIVRA_UNUSABLE_SETTINGS_FOLDER:-}"\n' >"$root/fake/lib/lumivra/olvar"
 chmod +x "$root/fake/lib/lumivra/olvar"
-folder=$(cd "$root/elsewhere" && XDG_CONFIG_HOME="$root/config" "$root/fake/bin/lumivra")
-[ "$folder" = "$root/config/lumivra" ] || fail "launcher with XDG_CONFIG_HOME started in $folder"
-folder=$(env -u XDG_CONFIG_HOME HOME="$root/home" "$root/fake/bin/lumivra")
-[ "$folder" = "$root/home/.config/lumivra" ] || fail "launcher with HOME only started in $folder"
+launch() { (cd "$root/elsewhere" && env "$@" LUMIVRA_UNUSABLE_SETTINGS_FOLDER=old "$root/fake/bin/lumivra"); }
+started=$(launch XDG_CONFIG_HOME="$root/config")
+[ "$started" = "$root/config/lumivra " ] || fail "launcher with XDG_CONFIG_HOME started in $started"
+started=$(launch -u XDG_CONFIG_HOME HOME="$root/home")
+[ "$started" = "$root/home/.config/lumivra " ] || fail "launcher with HOME only started in $started"
+# a settings folder that cannot be made (below a file, as not even root can):
+# the reader still starts, in /, and is told which folder it was
+touch "$root/file"
+for try in "XDG_CONFIG_HOME=$root/file|$root/file/lumivra" "HOME=$root/file|$root/file/.config/lumivra"; do
+  started=$(launch -u XDG_CONFIG_HOME "${try%%|*}" 2>/dev/null) || fail "launcher with ${try%%|*} failed"
+  [ "$started" = "/ ${try#*|}" ] || fail "launcher with ${try%%|*} started as: $started"
+done
 
 out=$(desktop-file-validate "$usr/share/applications/$id.desktop" 2>&1) || true
 [ -z "$out" ] || fail "desktop-file-validate: $out"

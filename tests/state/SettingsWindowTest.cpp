@@ -189,6 +189,17 @@ TEST_F(SettingsWindowTest, FollowingBookmarksIncludingHandEditedOnes) {
   EXPECT_TRUE(boxes_.boxes.empty());
 }
 
+TEST_F(SettingsWindowTest, TheSettingsFolderTheLauncherCouldNotMakeIsToldOnce) {
+  qputenv("LUMIVRA_UNUSABLE_SETTINGS_FOLDER", "/home/r\xC3\xA2/.config/lumivra");
+  Open();
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_EQ(boxes_.boxes[0].icon, QMessageBox::Warning);
+  EXPECT_EQ(boxes_.boxes[0].title, "Warning");
+  EXPECT_TRUE(boxes_.boxes[0].text.startsWith(
+      QString::fromUtf8("Warning : Failed to use settings folder /home/r\u00E2/.config/lumivra. ")));
+  EXPECT_FALSE(qEnvironmentVariableIsSet("LUMIVRA_UNUSABLE_SETTINGS_FOLDER"));
+}
+
 TEST_F(SettingsWindowTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
   const std::string old = "ViewOption=2\r\nThemeType=1\r\n[Bookmarks]\r\n7:86\r\n";
   WriteBytes("Settings.ini", old);
