@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTimerEvent>
 
+#include "controls/DialogFrame.h"
 #include "skin/SkinPainter.h"
 
 namespace lumivra {
@@ -60,6 +61,7 @@ void TWavePanel::Refuse() {
     return;
   }
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, this);
+  UseFixedDialogFrame(box);
   box.exec();
 }
 

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "content/Maker.h"
+#include "controls/DialogFrame.h"
 
 namespace lumivra {
 
@@ -14,6 +15,7 @@ QString ErrorReportText(const QString& text) {
 void ShowApplicationError(const QString& text) {
   QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle), ErrorReportText(text),
                   QMessageBox::Ok, QApplication::activeWindow());
+  UseFixedDialogFrame(box);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
 }

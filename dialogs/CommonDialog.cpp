@@ -15,6 +15,7 @@
 #include "content/Version.h"
 #include "controls/CorelButton.h"
 #include "controls/DialogFont.h"
+#include "controls/DialogFrame.h"
 #include "controls/JPanelTexture.h"
 #include "controls/QtText.h"
 #include "controls/Wallpaper.h"
@@ -96,8 +97,7 @@ TCommonDlg::TCommonDlg(QWidget* parent)
       OKBtn(new TCorelButton(QStringLiteral("&OK"), MainPanel)),
       DisplayCombo(new QComboBox(MainPanel)) {
   setWindowTitle(QStringLiteral("Goto Chapter/Verse"));
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
+  UseFixedDialogFrame(*this);
   setFont(DialogFont());
   setFixedSize(289, 94);
   setModal(true);

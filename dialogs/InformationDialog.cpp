@@ -17,6 +17,7 @@
 #include "content/ContentStore.h"
 #include "controls/CorelButton.h"
 #include "controls/DialogFont.h"
+#include "controls/DialogFrame.h"
 #include "controls/JPanelTexture.h"
 #include "controls/Wallpaper.h"
 #include "dialogs/InformationPage.h"
@@ -26,8 +27,7 @@ namespace lumivra {
 
 TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Information");
-  setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) &
-                 ~Qt::WindowContextHelpButtonHint);
+  UseFixedDialogFrame(*this);
   setFixedSize(577, 386);
   setFont(DialogFont());
 

@@ -19,6 +19,7 @@
 #include "controls/AccessibleComboBox.h"
 #include "controls/CorelButton.h"
 #include "controls/DialogFont.h"
+#include "controls/DialogFrame.h"
 #include "controls/JPanelTexture.h"
 #include "controls/QtText.h"
 #include "search/AutoCombo.h"
@@ -126,7 +127,7 @@ TCorelButton* MakeButton(QWidget* parent, const QString& caption, int x, int y, 
 
 TSearchDlg::TSearchDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Search"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  UseFixedDialogFrame(*this);
   setFont(DialogFont());
   setFixedSize(337, 385);
 

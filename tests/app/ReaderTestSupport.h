@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <QWebEngineView>
@@ -15,6 +18,7 @@
 #include <vector>
 
 #include "app/Main.h"
+#include "app/WindowPlacement.h"
 #include "browser/BrowserDocument.h"
 #include "dialogs/MessageBoxes.h"
 #include "support/QtWait.h"
@@ -37,6 +41,23 @@ public:
     return QMessageBox::Ok;
   }
   std::vector<RecordedBox> boxes;
+};
+
+// Openbox on the test's display, ended with the object. It runs once its
+// start-up command has: a window mapped before then may never be managed.
+class WindowManager {
+public:
+  WindowManager() { process_.start("openbox", {"--sm-disable", "--startup", "touch " + ready_}); }
+  ~WindowManager() {
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) process_.kill();
+  }
+  bool Running() { return WaitUntil([this] { return QFile::exists(ready_); }) && WindowManagerRunning(); }
+
+private:
+  QTemporaryDir folder_;
+  QString ready_ = folder_.filePath("ready");
+  QProcess process_;
 };
 
 class ReaderTest : public ::testing::Test {

@@ -1,6 +1,5 @@
 // The main window opens maximized: by the window manager's own means when one
 // runs, with its title bar on the screen; by filling the screen when none does.
-#include <QProcess>
 #include <QScreen>
 #include <QThread>
 
@@ -11,20 +10,6 @@ using namespace lumivra;
 using namespace lumivra::testing;
 
 namespace {
-
-// A window manager of the test's own on its display, ended with the object.
-class WindowManager {
-public:
-  WindowManager() { process_.start("openbox", {"--sm-disable"}); }
-  ~WindowManager() {
-    process_.terminate();
-    if (!process_.waitForFinished(5000)) process_.kill();
-  }
-  bool Running() { return process_.waitForStarted() && WaitUntil(WindowManagerRunning, 10000); }
-
-private:
-  QProcess process_;
-};
 
 TEST_F(ReaderTest, WithoutAWindowManagerTheWindowFillsTheScreen) {
   ASSERT_FALSE(WindowManagerRunning());
