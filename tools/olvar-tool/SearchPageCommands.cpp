@@ -1,4 +1,5 @@
 #include "content/IntConvert.h"
+#include "search/ArabicFold.h"
 #include "search/SearchPages.h"
 #include "search/VerseSearch.h"
 #include "tools/olvar-tool/Commands.h"
@@ -7,8 +8,9 @@ namespace lumivra::tool {
 
 namespace {
 
-// Runs the search the dialog runs for TEXT in SCOPE; returns 0 with `search`
-// filled, or the exit code of a refusal.
+// Runs the search the dialog runs for TEXT in SCOPE (over the Arabic when TEXT
+// holds an Arabic letter); returns 0 with `search` filled, or the exit code
+// of a refusal.
 int RunSearchFor(const std::string& text, const std::string* scopeText, ContentStore& store,
                  VerseSearch& search) {
   int scope = 0;
@@ -26,7 +28,12 @@ int RunSearchFor(const std::string& text, const std::string* scopeText, ContentS
   if (store.TranslationLibrary() == nullptr)
     return Fail("the translation core file ETRRef32.dll is not available here");
   search.SetTranslationLibrary(store.TranslationLibrary());
-  search.MatchVerses(pattern, scope);
+  if (HoldsArabicLetter(text)) {
+    search.SetArabicLibrary(store.ArabicLibrary());
+    search.MatchArabicVerses(text, scope);
+  } else {
+    search.MatchVerses(pattern, scope);
+  }
   return 0;
 }
 
@@ -47,8 +54,12 @@ int RunView(const Args& args) {
   if (static_cast<size_t>(*index) >= found.size())
     return Fail("no result " + args[1] + ": the search found " + std::to_string(found.size()) +
                 (found.size() == 1 ? " verse" : " verses"));
-  const std::string& record =
-      search.VerseRecords()[static_cast<size_t>(found[static_cast<size_t>(*index)])];
+  const int position = found[static_cast<size_t>(*index)];
+  if (HoldsArabicLetter(args[0])) {
+    WriteOut(SearchPageHtml(BuildArabicSearchViewBody(search, position, args[0])));
+    return 0;
+  }
+  const std::string& record = search.VerseRecords()[static_cast<size_t>(position)];
   WriteOut(SearchPageHtml(BuildSearchViewBody(record, args[0])));
   return 0;
 }
@@ -63,7 +74,9 @@ int RunReport(const Args& args) {
   if (search.FoundPositions().empty())
     return Fail("the search found no verse, so there is no report");
   WriteOut(SearchPageHtml(
-      BuildSearchReportBody(search.VerseRecords(), search.FoundPositions(), args[0])));
+      HoldsArabicLetter(args[0])
+          ? BuildArabicSearchReportBody(search, search.FoundPositions(), args[0])
+          : BuildSearchReportBody(search.VerseRecords(), search.FoundPositions(), args[0])));
   return 0;
 }
 
