@@ -29,7 +29,7 @@ protected:
     std::vector<testing::PeResource> etr;
     for (int n = 1; n <= 114; ++n)
       etr.push_back({23, "ETR" + std::to_string(n),
-                     n == 2 ? "His mercy is near.\r\nNo hit.\r\nMercy again.\r\n" : "x\r\n"});
+                     n == 2 ? "His mercy is near.\r\nNo hit.\r\nMercy again.\r\n" : n == 3 ? "Caf\xE9.\r\n" : "x\r\n"});
     testing::WriteBytes(dir_ / "ETRRef32.dll", testing::BuildPeImage(etr).image);
     testing::WriteBytes(dir_ / "SIRef32.dll",
                        testing::BuildPeImage({{23, "ci0", "<p>Book</p>\r\n"},
@@ -65,6 +65,7 @@ TEST_F(PageCommandsTest, ViewAndReportWriteTheSearchPages) {
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, SearchPageHtml(BuildSearchReportBody(
                        {"2|1|His mercy is near.", "2|3|Mercy again."}, {0, 1}, "mercy")));
+  EXPECT_EQ(Tool(dir_, "view caf\xC3\xA9 0").out, SearchPageHtml(BuildSearchViewBody("3|1|Caf\xE9.", "caf\xE9")));
 
   struct Bad {
     const char* args;

@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <iostream>
 
+#include "content/Cp1252.h"
+#include "search/ArabicFold.h"
+
 namespace lumivra::tool {
 
 const std::vector<Command>& AllCommands() {
@@ -57,6 +60,11 @@ int Fail(const std::string& text) {
 void WriteOut(const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   std::fflush(stdout);
+}
+
+SearchText SearchTextArgument(const std::string& argument) {
+  if (HoldsArabicLetter(argument)) return {argument, true};
+  return {Utf8ToCp1252(argument).value_or(argument), false};
 }
 
 void StderrWarnings::Warn(const std::string& text) { std::cerr << text << '\n'; }

@@ -1,10 +1,8 @@
 #include "content/ContentError.h"
-#include "content/Cp1252.h"
 #include "content/IntConvert.h"
 #include "content/PeResourceFile.h"
 #include "content/Prefault.h"
 #include "content/TextLines.h"
-#include "search/ArabicFold.h"
 #include "search/VerseSearch.h"
 #include "tools/olvar-tool/Commands.h"
 
@@ -16,10 +14,8 @@ namespace lumivra::tool {
 // Arabic letter searches the Arabic (ARef32.dll).
 int RunSearch(const Args& args) {
   if (args.empty() || args.size() > 2) return Fail("usage: olvar-tool search TEXT [SCOPE]");
-  // Text from a terminal is UTF-8; bytes that are not are taken as Windows-1252.
-  const bool arabic = HoldsArabicLetter(args[0]);
-  const std::string text = arabic ? args[0] : Utf8ToCp1252(args[0]).value_or(args[0]);
-  const std::string pattern = arabic ? Trim(text) : SearchPattern(text);
+  const SearchText text = SearchTextArgument(args[0]);
+  const std::string pattern = text.arabic ? Trim(text.text) : SearchPattern(text.text);
   if (pattern.empty()) return Fail("the search text is blank: nothing to search for");
   int scope = 0;
   if (args.size() == 2) {
@@ -41,7 +37,7 @@ int RunSearch(const Args& args) {
     return Fail(std::string(kTranslationFile) + ": " + e.what());
   }
   std::unique_ptr<PeResourceFile> arabicFile;
-  if (arabic) {
+  if (text.arabic) {
     // Without a sound Arabic file the Arabic search finds nothing, as in the reader.
     const std::string arabicPath = FindFileIn(CoreFileFolders(), kArabicFile);
     if (!arabicPath.empty()) arabicFile = PeResourceFile::Open(arabicPath);
