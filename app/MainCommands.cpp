@@ -25,6 +25,7 @@ void TMainForm::PrepareCommonDialog(TCommonDlg& dlg) {
 void TMainForm::SearchBtnClick() {
   if (SearchDlg == nullptr) return;
   ReportErrors([this] {
+    SearchDlg->SetArabicLibrary(content_.ArabicLibrary());
     SearchDlg->Execute(content_.TranslationLibrary(), CurrentWallpaper(),
                        [this](int chapter, const std::string& verseRef) { LocateVerse(chapter, verseRef); });
   });

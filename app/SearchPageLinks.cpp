@@ -9,11 +9,11 @@ namespace lumivra {
 
 void ConnectSearchPages(TSearchDlg& searchDlg, TInformationDlg& info, MessageBoxes& boxes) {
   searchDlg.ViewHandler = [&info](TSearchDlg& dlg) {
-    ShowSearchViewPage(info, dlg.Search(), dlg.SelectedResult(), dlg.SearchText());
+    ShowSearchViewPage(info, dlg.Search(), dlg.SelectedResult(), dlg.SearchText(), dlg.SearchTextIsArabic());
   };
   searchDlg.ReportHandler = [&info, &boxes](TSearchDlg& dlg) {
     ShowSearchReportPage(info, dlg.Search(), dlg.ResultList->count(), dlg.SearchText(), boxes,
-                         &dlg);
+                         &dlg, dlg.SearchTextIsArabic());
   };
 }
 

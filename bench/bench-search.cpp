@@ -22,10 +22,23 @@ const lumivra::PeResourceFile& Translation() {
   return *file;
 }
 
+const lumivra::PeResourceFile& Arabic() {
+  static const std::unique_ptr<lumivra::PeResourceFile> file = [] {
+    auto f = lumivra::PeResourceFile::Open("ARef32.dll");
+    if (!f) {
+      std::fprintf(stderr, "bench-search: run it where ARef32.dll is\n");
+      std::exit(1);
+    }
+    return f;
+  }();
+  return *file;
+}
+
 lumivra::VerseSearch& Records() {
   static lumivra::VerseSearch search = [] {
     lumivra::VerseSearch s;
     s.SetTranslationLibrary(&Translation());
+    s.SetArabicLibrary(&Arabic());
     return s;
   }();
   return search;
@@ -65,6 +78,47 @@ BENCHMARK(BM_SearchRareWord)->Unit(benchmark::kMicrosecond);
 
 void BM_SearchPhraseInOneChapter(benchmark::State& state) { Search(state, "the day", 2); }
 BENCHMARK(BM_SearchPhraseInOneChapter)->Unit(benchmark::kMicrosecond);
+
+// The Arabic of every verse read and folded, as at the first Arabic search.
+void BM_BuildArabicRecords(benchmark::State& state) {
+  for (auto _ : state) {
+    lumivra::VerseSearch search;
+    search.SetTranslationLibrary(&Translation());
+    search.SetArabicLibrary(&Arabic());
+    search.MatchArabicVerses("\xD8\xA8", 0);
+    benchmark::DoNotOptimize(search.FoundPositions().data());
+  }
+}
+BENCHMARK(BM_BuildArabicRecords)->Unit(benchmark::kMillisecond);
+
+void ArabicSearch(benchmark::State& state, const char* text) {
+  auto& search = Records();
+  search.MatchArabicVerses(text, 0);  // the records are built before the timing
+  for (auto _ : state) {
+    search.ClearFoundPositions();
+    search.MatchArabicVerses(text, 0);
+    benchmark::DoNotOptimize(search.FoundPositions().data());
+  }
+  state.counters["hits"] = static_cast<double>(search.FoundPositions().size());
+}
+
+// "الله": 1746 verses.
+void BM_ArabicSearchCommonWord(benchmark::State& state) {
+  ArabicSearch(state, "\xD8\xA7\xD9\x84\xD9\x84\xD9\x87");
+}
+BENCHMARK(BM_ArabicSearchCommonWord)->Unit(benchmark::kMicrosecond);
+
+// "محمد": 4 verses.
+void BM_ArabicSearchRareWord(benchmark::State& state) {
+  ArabicSearch(state, "\xD9\x85\xD8\xAD\xD9\x85\xD8\xAF");
+}
+BENCHMARK(BM_ArabicSearchRareWord)->Unit(benchmark::kMicrosecond);
+
+// "يا أيها": 142 verses, through the small alef and the optional blank.
+void BM_ArabicSearchPhrase(benchmark::State& state) {
+  ArabicSearch(state, "\xD9\x8A\xD8\xA7 \xD8\xA3\xD9\x8A\xD9\x87\xD8\xA7");
+}
+BENCHMARK(BM_ArabicSearchPhrase)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

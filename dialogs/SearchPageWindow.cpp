@@ -20,21 +20,22 @@ void ShowPage(TInformationDlg& info, const std::string& page, const QString& cap
 }  // namespace
 
 bool ShowSearchViewPage(TInformationDlg& info, const VerseSearch& search, int selected,
-                        const std::string& searchBoxText) {
+                        const std::string& searchBoxText, bool arabic) {
   const auto& found = search.FoundPositions();
   if (selected < 0 || static_cast<size_t>(selected) >= found.size()) return false;
   const int position = found[static_cast<size_t>(selected)];
   const auto& records = search.VerseRecords();
   if (position < 0 || static_cast<size_t>(position) >= records.size()) return false;
   const std::string body =
-      BuildSearchViewBody(records[static_cast<size_t>(position)], searchBoxText);
+      arabic ? BuildArabicSearchViewBody(search, position, searchBoxText)
+             : BuildSearchViewBody(records[static_cast<size_t>(position)], searchBoxText);
   ShowPage(info, SearchPageHtml(body), "Search View");
   return true;
 }
 
 bool ShowSearchReportPage(TInformationDlg& info, const VerseSearch& search,
                           int resultLines, const std::string& searchBoxText,
-                          MessageBoxes& boxes, QWidget* parent) {
+                          MessageBoxes& boxes, QWidget* parent, bool arabic) {
   if (resultLines <= 0) return false;
   const auto& found = search.FoundPositions();
   if (ReportNeedsConfirmation(found.size())) {
@@ -44,7 +45,9 @@ bool ShowSearchReportPage(TInformationDlg& info, const VerseSearch& search,
                                    parent);
     if (answer == QMessageBox::No) return false;
   }
-  const std::string body = BuildSearchReportBody(search.VerseRecords(), found, searchBoxText);
+  const std::string body =
+      arabic ? BuildArabicSearchReportBody(search, found, searchBoxText)
+             : BuildSearchReportBody(search.VerseRecords(), found, searchBoxText);
   ShowPage(info, SearchPageHtml(body), "Search Report");
   return true;
 }

@@ -22,6 +22,7 @@
 #include "controls/DialogFrame.h"
 #include "controls/JPanelTexture.h"
 #include "controls/QtText.h"
+#include "search/ArabicFold.h"
 #include "search/AutoCombo.h"
 #include "search/ScopeNames.h"
 
@@ -98,6 +99,19 @@ public:
 private:
   const QImage* picture_;
 };
+
+bool HoldsArabic(const QString& text) {
+  for (const char32_t cp : text.toUcs4())
+    if (IsArabicLetter(cp)) return true;
+  return false;
+}
+
+// A text as the core takes it: UTF-8 for an Arabic search, else Windows-1252.
+std::string CoreText(const QString& text) { return HoldsArabic(text) ? text.toStdString() : ToCp1252(text); }
+
+QString FromCoreText(const std::string& text, bool arabic) {
+  return arabic ? QString::fromStdString(text) : FromCp1252(text);
+}
 
 QFrame* MakeLine(QWidget* parent, int x, int y, int width) {
   auto* line = new QFrame(parent);
@@ -246,7 +260,9 @@ int TSearchDlg::SelectedResult() const {
   return items.isEmpty() ? -1 : ResultList->row(items.first());
 }
 
-std::string TSearchDlg::SearchText() const { return ToCp1252(SearchCombo->currentText()); }
+std::string TSearchDlg::SearchText() const { return CoreText(SearchCombo->currentText()); }
+
+bool TSearchDlg::SearchTextIsArabic() const { return HoldsArabic(SearchCombo->currentText()); }
 
 void TSearchDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
@@ -275,23 +291,27 @@ bool TSearchDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSearchDlg::FindBtnClick() {
+  const bool arabic = SearchTextIsArabic();
   const std::string text = Trim(SearchText());
   if (text.empty()) {
     SearchCombo->setEditText(QString());
     SearchCombo->setFocus();
     return;
   }
+  // The history holds each text once, compared in the form the core takes.
   const std::string upper = UpperCaseAscii(text);
   bool known = false;
-  for (int i = 0; i < SearchCombo->count() && !known; ++i)
-    known = UpperCaseAscii(ToCp1252(SearchCombo->itemText(i))) == upper;
+  for (int i = 0; i < SearchCombo->count() && !known; ++i) {
+    const QString item = SearchCombo->itemText(i);
+    known = HoldsArabic(item) == arabic && UpperCaseAscii(CoreText(item)) == upper;
+  }
   if (!known) {
     // Adding an item must not replace what the box shows.
     const QString shown = SearchCombo->currentText();
-    SearchCombo->addItem(FromCp1252(text));
+    SearchCombo->addItem(FromCoreText(text, arabic));
     if (SearchCombo->currentText() != shown) SearchCombo->setEditText(shown);
   }
-  RunSearch(text);
+  RunSearch(text, arabic);
 }
 
 void TSearchDlg::SetResultButtons(bool enabled) {
@@ -300,14 +320,18 @@ void TSearchDlg::SetResultButtons(bool enabled) {
   ReportBtn->setEnabled(enabled);
 }
 
-void TSearchDlg::RunSearch(const std::string& text) {
+void TSearchDlg::RunSearch(const std::string& text, bool arabic) {
   const unsigned generation = ++searchGeneration_;
   gotoChosen_ = false;
   stopRequested_ = false;
   search_.ClearFoundPositions();
   ResultList->clear();
   SetResultButtons(false);
-  search_.MatchVerses(UpperCaseAscii(text), std::max(0, ChapterCombo->currentIndex()));
+  const int scope = std::max(0, ChapterCombo->currentIndex());
+  if (arabic)
+    search_.MatchArabicVerses(text, scope);
+  else
+    search_.MatchVerses(UpperCaseAscii(text), scope);
   const std::vector<int>& found = search_.FoundPositions();
   if (found.empty()) {
     ResultList->setEnabled(false);

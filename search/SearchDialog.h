@@ -41,6 +41,8 @@ public:
                const TLocateVerse& locateVerse);
 
   void SetTranslationLibrary(const PeResourceFile* library) { search_.SetTranslationLibrary(library); }
+  // The Arabic file an Arabic search runs over; none (nullptr) finds nothing.
+  void SetArabicLibrary(const PeResourceFile* library) { search_.SetArabicLibrary(library); }
   void SetWallpaper(const QImage& wallpaper);
 
   bool GotoChosen() const { return gotoChosen_; }
@@ -50,8 +52,10 @@ public:
   const VerseSearch& Search() const { return search_; }
   // The list index of the selected result line, -1 when none.
   int SelectedResult() const;
-  // The search box's text in Windows-1252.
+  // The search box's text: UTF-8 when it holds an Arabic letter (an Arabic
+  // search), Windows-1252 otherwise.
   std::string SearchText() const;
+  bool SearchTextIsArabic() const;
   bool Filling() const { return fillDepth_ > 0; }
 
   // The pages behind View (and a double click) and Report.
@@ -96,7 +100,7 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  void RunSearch(const std::string& text);
+  void RunSearch(const std::string& text, bool arabic);
   void SetResultButtons(bool enabled);
   // The count above the result list, which also names the list.
   void ShowCount(const QString& text, bool enabled);

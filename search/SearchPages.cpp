@@ -1,10 +1,14 @@
 #include "search/SearchPages.h"
 
+#include <algorithm>
+
 #include "content/ChapterCatalogue.h"
 #include "content/ContentError.h"
 #include "content/IntConvert.h"
 #include "content/NodeKey.h"
 #include "content/ResourceAddress.h"
+#include "content/TextLines.h"
+#include "search/ArabicMatch.h"
 #include "search/VerseSearch.h"
 
 namespace lumivra {
@@ -26,6 +30,7 @@ unsigned char UpperByte(unsigned char c) {
   }
 }
 
+// `searchText` is markup already.
 std::string HeaderHtml(const char* picture, const std::string& searchText,
                        const std::string& infoLine) {
   std::string out;
@@ -37,7 +42,7 @@ std::string HeaderHtml(const char* picture, const std::string& searchText,
   out += "<td width=\"90%\"><table class=\"t1\" cellpadding=0 cellspacing=0><tr bgcolor=white>"
          "<td class=\"def\"></td>";
   out += "<td><font class=\"f3\"><b>Search Text : ";
-  out += EscapeHtml(searchText);
+  out += searchText;
   out += ".<br>";
   out += infoLine;
   out += "</b></font></td>";
@@ -88,11 +93,11 @@ std::string EscapeHtml(const std::string& text) {
 }
 
 std::string SearchViewHeaderHtml(const std::string& searchText, const std::string& infoLine) {
-  return HeaderHtml("searchview_gif", searchText, infoLine);
+  return HeaderHtml("searchview_gif", EscapeHtml(searchText), infoLine);
 }
 
 std::string SearchReportHeaderHtml(const std::string& searchText, const std::string& infoLine) {
-  return HeaderHtml("searchreport_gif", searchText, infoLine);
+  return HeaderHtml("searchreport_gif", EscapeHtml(searchText), infoLine);
 }
 
 std::string FoundVerseHtml(const std::string& title, const std::string& text) {
@@ -152,6 +157,111 @@ std::string BuildSearchReportBody(const StringList& records, const std::vector<i
     out += "<br>";
     AppendFoundVerse(out, RecordTitle(record),
                      HighlightMatches(GetKeyField(record, '|', 3), pattern));
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::string ArabicSearchTextHtml(const std::string& text) {
+  std::string out;
+  for (const char32_t cp : DecodeUtf8Text(Trim(text))) {
+    if (cp < 0x80)
+      out += EscapeHtml(std::string(1, static_cast<char>(cp)));
+    else
+      out += "&#" + std::to_string(static_cast<uint32_t>(cp)) + ";";
+  }
+  return out;
+}
+
+std::string HighlightArabicMatches(std::string_view line, const ArabicPattern& pattern) {
+  DecodedText decoded;
+  DecodeReferences(line, decoded);
+  std::vector<ArabicUnit> units;
+  UnitSpans spans;
+  FoldVerse(decoded.chars, units, &spans);
+  const auto matches = pattern.Matches(units);
+  if (matches.empty()) return std::string(line);
+
+  const std::u32string& chars = decoded.chars;
+  auto arabic = [](char32_t cp) { return (cp >= 0x600 && cp <= 0x6FF) || (cp >= 0x8D3 && cp <= 0x8FF); };
+  // Character ranges [first, end): a mark that a match begins on goes back
+  // to its letter, the marks after the last letter come along.
+  std::vector<std::pair<size_t, size_t>> ranges;
+  for (const auto& [first, last] : matches) {
+    size_t begin = spans.first[first];
+    while (begin > 0 && IsCombiningMark(chars[begin]) && arabic(chars[begin - 1])) --begin;
+    size_t end = spans.last[last] + 1;
+    while (end < chars.size() && IsCombiningMark(chars[end])) ++end;
+    if (!ranges.empty() && begin <= ranges.back().second)
+      ranges.back().second = std::max(ranges.back().second, end);
+    else
+      ranges.emplace_back(begin, end);
+  }
+  std::string out;
+  out.reserve(line.size() + ranges.size() * (sizeof kMarkOpen + sizeof kMarkClose));
+  size_t copied = 0;
+  for (const auto& [begin, end] : ranges) {
+    const size_t from = decoded.offsets[begin], to = decoded.offsets[end];
+    out.append(line.substr(copied, from - copied));
+    out += kMarkOpen;
+    out.append(line.substr(from, to - from));
+    out += kMarkClose;
+    copied = to;
+  }
+  out.append(line.substr(copied));
+  return out;
+}
+
+std::string FoundArabicVerseHtml(const std::string& title, const std::string& arabic,
+                                 const std::string& translation) {
+  std::string out;
+  out.reserve(300 + title.size() + arabic.size() + translation.size());
+  out += "<font class=\"f3\">";
+  out += title;
+  out += "</font><table width=\"100%\" border=\"0\" cellpadding=0 cellspacing=0><tr><td "
+         "class=\"spi\"></td></tr>";
+  out += "<tr><td dir=\"rtl\" align=\"right\"><font class=\"a1\">";
+  out += arabic;
+  out += "</font></td></tr><tr><td><font class=\"f4\">";
+  out += translation;
+  out += "</font></td></tr></table><p></p>";
+  return out;
+}
+
+namespace {
+
+void AppendArabicVerse(std::string& out, const VerseSearch& search, int position, const std::string& title,
+                       const ArabicPattern& pattern) {
+  out += FoundArabicVerseHtml(title, HighlightArabicMatches(search.RecordArabicLine(position), pattern),
+                              search.RecordText(position));
+}
+
+std::string ArabicVerseTitle(const VerseSearch& search, int position) {
+  return SearchVerseTitle(search.RecordChapter(position), search.RecordVerse(position));
+}
+
+}  // namespace
+
+std::string BuildArabicSearchViewBody(const VerseSearch& search, int position,
+                                      const std::string& searchBoxText) {
+  const ArabicPattern pattern = ArabicPattern::FromText(searchBoxText);
+  std::string out = HeaderHtml("searchview_gif", ArabicSearchTextHtml(searchBoxText),
+                               ArabicVerseTitle(search, position));
+  out += "<br>";
+  AppendArabicVerse(out, search, position, kViewTranslationTitle, pattern);
+  return out;
+}
+
+std::string BuildArabicSearchReportBody(const VerseSearch& search, const std::vector<int>& positions,
+                                        const std::string& searchBoxText) {
+  const ArabicPattern pattern = ArabicPattern::FromText(searchBoxText);
+  std::string out = HeaderHtml("searchreport_gif", ArabicSearchTextHtml(searchBoxText),
+                               ReportCountLine(positions.size()));
+  out += "\r\n";
+  for (const int position : positions) {
+    const std::string title = ArabicVerseTitle(search, position);
+    out += "<br>";
+    AppendArabicVerse(out, search, position, title, pattern);
     out += "\r\n";
   }
   return out;

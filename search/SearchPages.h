@@ -1,11 +1,15 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "content/StringList.h"
 
 namespace lumivra {
+
+class ArabicPattern;
+class VerseSearch;
 
 inline constexpr char kViewTranslationTitle[] = "English Translation (Lumivra)";
 
@@ -49,6 +53,29 @@ std::string BuildSearchViewBody(const std::string& record, const std::string& se
 // position outside `records`.
 std::string BuildSearchReportBody(const StringList& records, const std::vector<int>& positions,
                                   const std::string& searchBoxText);
+
+// The pages of an Arabic search (a search text holding an Arabic letter,
+// UTF-8). The header shows the text as typed (trimmed), ASCII escaped and
+// every other character as a numeric character reference; each verse block
+// shows the Arabic right to left with its matches marked, and the
+// translation, unmarked, under it.
+std::string ArabicSearchTextHtml(const std::string& text);
+
+// An Arabic line of the core file with each match marked, from the letter
+// of the first matched unit through the marks on the last one; the line's
+// own bytes are kept around the marks.
+std::string HighlightArabicMatches(std::string_view line, const ArabicPattern& pattern);
+
+std::string FoundArabicVerseHtml(const std::string& title, const std::string& arabic,
+                                 const std::string& translation);
+
+// The view page body for the verse at `position` of `search`, and the report
+// page body for `positions`; ContentError "List index out of bounds (%d)"
+// for a position outside the records.
+std::string BuildArabicSearchViewBody(const VerseSearch& search, int position,
+                                      const std::string& searchBoxText);
+std::string BuildArabicSearchReportBody(const VerseSearch& search, const std::vector<int>& positions,
+                                        const std::string& searchBoxText);
 
 // Head + body + tail: the page as it is written into the browser.
 std::string SearchPageHtml(const std::string& body);

@@ -204,6 +204,7 @@ void VerseSearch::BuildVerseRecords() {
   if (!library_) return;
   ++builds_;
   lines_.clear();
+  arabicBuilt_ = false;
   chapters_.clear();
   records_.clear();
   index_.Clear();
@@ -234,14 +235,70 @@ void VerseSearch::BuildVerseRecords() {
   if (missing) throw *missing;  // the records read so far stay
 }
 
+std::pair<int, int> VerseSearch::ScopeRange(int scope) const {
+  if (scope == 0) return {0, static_cast<int>(lines_.size())};
+  const auto range = std::equal_range(chapters_.begin(), chapters_.end(), scope);
+  return {static_cast<int>(range.first - chapters_.begin()), static_cast<int>(range.second - chapters_.begin())};
+}
+
 void VerseSearch::MatchVerses(const std::string& upperPattern, int scope) {
-  int first = 0, last = static_cast<int>(lines_.size());
-  if (scope != 0) {
-    const auto range = std::equal_range(chapters_.begin(), chapters_.end(), scope);
-    first = static_cast<int>(range.first - chapters_.begin());
-    last = static_cast<int>(range.second - chapters_.begin());
-  }
+  const auto [first, last] = ScopeRange(scope);
   index_.Match(upperPattern, first, last, found_);
+}
+
+void VerseSearch::SetArabicLibrary(const PeResourceFile* library) {
+  if (!arabicLibrary_) arabicLibrary_ = library;
+}
+
+void VerseSearch::BuildArabicRecords() const {
+  arabicBuilt_ = true;
+  arabicLines_.assign(lines_.size(), std::string_view());
+  if (arabicLibrary_) {
+    // Line k of resource "A" + n is verse k + 1 of chapter n; the lines past
+    // the translation's verses are not read.
+    for (size_t first = 0; first < lines_.size();) {
+      size_t last = first;
+      while (last < lines_.size() && chapters_[last] == chapters_[first]) ++last;
+      if (const auto text = arabicLibrary_->FindResourceView("A" + std::to_string(chapters_[first]), kResourceTypeHtml)) {
+        LineReader lines(*text);
+        std::string_view line;
+        for (size_t p = first; p < last && lines.Next(line); ++p) arabicLines_[p] = line;
+      }
+      first = last;
+    }
+  }
+  arabicUnits_.clear();
+  arabicStarts_.assign(1, 0);
+  arabicSignatures_.clear();
+  arabicStarts_.reserve(lines_.size() + 1);
+  arabicSignatures_.reserve(lines_.size());
+  DecodedText decoded;
+  std::vector<ArabicUnit> units;
+  for (const std::string_view line : arabicLines_) {
+    DecodeReferences(line, decoded);
+    FoldVerse(decoded.chars, units);
+    arabicUnits_.insert(arabicUnits_.end(), units.begin(), units.end());
+    arabicStarts_.push_back(static_cast<uint32_t>(arabicUnits_.size()));
+    arabicSignatures_.push_back(SignatureOf(units));
+  }
+}
+
+void VerseSearch::MatchArabicVerses(const std::string& text, int scope) {
+  MatchArabicVerses(ArabicPattern::FromText(text), scope);
+}
+
+void VerseSearch::MatchArabicVerses(const ArabicPattern& pattern, int scope) {
+  if (!arabicBuilt_) BuildArabicRecords();
+  if (!pattern.CanMatch()) return;
+  const auto [first, last] = ScopeRange(scope);
+  const ArabicUnit* units = arabicUnits_.data();
+  for (int p = first; p < last; ++p) {
+    const size_t begin = arabicStarts_[static_cast<size_t>(p)];
+    const size_t length = arabicStarts_[static_cast<size_t>(p) + 1] - begin;
+    if (pattern.MayOccur(arabicSignatures_[static_cast<size_t>(p)], length) &&
+        pattern.Occurs(std::span<const ArabicUnit>(units + begin, length)))
+      found_.push_back(p);
+  }
 }
 
 const StringList& VerseSearch::VerseRecords() const {
@@ -279,6 +336,12 @@ std::string VerseSearch::RecordText(int position) const {
   // Field 3 of the record: the line up to a "|" of its own.
   const std::string_view line = lines_[Checked(position)];
   return std::string(line.substr(0, line.find(kRecordSeparator)));
+}
+
+std::string_view VerseSearch::RecordArabicLine(int position) const {
+  const size_t p = Checked(position);
+  if (!arabicBuilt_) BuildArabicRecords();
+  return arabicLines_[p];
 }
 
 std::string VerseSearch::RecordVerseRef(int position) const {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "content/StringList.h"
+#include "search/ArabicMatch.h"
 
 namespace lumivra {
 
@@ -62,6 +63,17 @@ public:
   void MatchVerses(const std::string& upperPattern, int scope);
   void ClearFoundPositions() { found_.clear(); }
 
+  // Records the Arabic file, whose verses are read and folded the first time
+  // they are needed; any later hand-over is ignored. The file must outlive
+  // the search.
+  void SetArabicLibrary(const PeResourceFile* library);
+
+  // Appends the position of every verse in `scope` whose Arabic holds the
+  // Arabic search text `text` (UTF-8; trimmed and folded here). A verse the
+  // Arabic file lacks is never found.
+  void MatchArabicVerses(const std::string& text, int scope);
+  void MatchArabicVerses(const ArabicPattern& pattern, int scope);
+
   // The records as "chapter|verse|text" lines, made on first use.
   const StringList& VerseRecords() const;
   const std::vector<int>& FoundPositions() const { return found_; }
@@ -71,6 +83,8 @@ public:
   int RecordChapter(int position) const;
   std::string RecordVerse(int position) const;
   std::string RecordText(int position) const;
+  // The verse's Arabic line as the Arabic file holds it; empty without one.
+  std::string_view RecordArabicLine(int position) const;
   // "chapter:verse", the verse label of the chapter page.
   std::string RecordVerseRef(int position) const;
   std::string RecordResultLine(int position) const;
@@ -84,6 +98,11 @@ private:
   size_t Checked(int position) const;
   int VerseNumber(size_t position) const;
   std::string Record(size_t position) const;
+  // The range of positions of `scope`.
+  std::pair<int, int> ScopeRange(int scope) const;
+  // Reads A1 … A114 from the Arabic file, each verse at the position of its
+  // translation record, and folds them.
+  void BuildArabicRecords() const;
 
   const PeResourceFile* library_ = nullptr;
   // Each verse's line in the translation file (which outlives the search)
@@ -92,6 +111,14 @@ private:
   std::vector<uint8_t> chapters_;
   RecordIndex index_;
   mutable StringList records_;
+  // The Arabic of each record: the line in the Arabic file and its folded
+  // units (arabicStarts_[p] to arabicStarts_[p + 1]) with their signature.
+  const PeResourceFile* arabicLibrary_ = nullptr;
+  mutable bool arabicBuilt_ = false;
+  mutable std::vector<std::string_view> arabicLines_;
+  mutable std::vector<ArabicUnit> arabicUnits_;
+  mutable std::vector<uint32_t> arabicStarts_;
+  mutable std::vector<ArabicSignature> arabicSignatures_;
   std::vector<int> found_;
   int builds_ = 0;
 };

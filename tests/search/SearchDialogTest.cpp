@@ -54,6 +54,11 @@ void WhenLines(TSearchDlg& dialog, int lines, std::function<void()> action) {
   timer->start();
 }
 
+// Types text that has no keys of its own here (Arabic), a character at a time.
+void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 bool InputHasFocus(const TSearchDlg& dialog) {
   QWidget* focus = dialog.focusWidget();
   return focus == dialog.SearchCombo || focus == dialog.SearchCombo->lineEdit();
@@ -350,6 +355,45 @@ TEST_F(SearchDialogTest, EnterInTheSearchBoxIsFindNow) {
   EXPECT_EQ(dialog_.SearchCombo->currentText(), "guide");
   QTest::keyClick(dialog_.SearchCombo->lineEdit(), Qt::Key_Enter);
   EXPECT_EQ(dialog_.ResultsLabel->text(), "Found : 1.");
+}
+
+TEST_F(SearchDialogTest, ArabicTypedSearchesTheArabicAndStaysInTheHistory) {
+  const auto arabic = PeResourceFile::FromBytes(lumivra::testing::ArabicImage(
+      {{1, {"بِسۡمِ ٱللَّهِ ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ", "ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ", "ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ"}}}));
+  dialog_.SetArabicLibrary(arabic.get());
+  std::string viewed;
+  bool viewedArabic = false;
+  dialog_.ViewHandler = [&](TSearchDlg& d) {
+    viewed = d.SearchText();
+    viewedArabic = d.SearchTextIsArabic();
+  };
+  Show();
+  const QString rahman = QString::fromUtf8("الرحمن");
+  TypeText(dialog_.SearchCombo->lineEdit(), rahman);
+  QTest::keyClick(dialog_.SearchCombo->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(dialog_.ResultsLabel->text(), "Found : 2.");
+  ASSERT_EQ(dialog_.ResultList->count(), 2);
+  EXPECT_EQ(dialog_.ResultList->item(1)->text(), QString::fromUtf8("Surah/Chapter 001 - Al-Fâtihah. Ayat/Verse : 3."));
+  EXPECT_EQ(History(), QStringList{rahman});
+  dialog_.ResultList->setCurrentRow(0);
+  dialog_.ViewBtnClick();
+  EXPECT_EQ(viewed, "\xD8\xA7\xD9\x84\xD8\xB1\xD8\xAD\xD9\x85\xD9\x86");  // UTF-8
+  EXPECT_TRUE(viewedArabic);
+
+  // The history completes Arabic; another word of that length is a new item.
+  dialog_.SearchCombo->setFocus();
+  dialog_.SearchCombo->setEditText(QString());
+  TypeText(dialog_.SearchCombo->lineEdit(), QString::fromUtf8("الر"));
+  EXPECT_EQ(dialog_.SearchCombo->currentText(), rahman);
+  EXPECT_EQ(dialog_.SearchCombo->lineEdit()->selectedText(), QString::fromUtf8("حمن"));
+  Find(QString::fromUtf8("  الرحيم"));
+  EXPECT_EQ(dialog_.ResultsLabel->text(), "Found : 2.");
+  EXPECT_EQ(History(), (QStringList{rahman, QString::fromUtf8("الرحيم")}));
+  Find(QString::fromUtf8("رب العالمين"));  // the small alef read as an alef
+  EXPECT_EQ(dialog_.ResultsLabel->text(), "Found : 1.");
+  Find("mercy");  // the translation, as before
+  EXPECT_EQ(dialog_.ResultsLabel->text(), "Found : 5.");
+  EXPECT_FALSE(dialog_.SearchTextIsArabic());
 }
 
 TEST_F(SearchDialogTest, OnlyAFocusedButtonIsTheActiveDefault) {

@@ -4,9 +4,12 @@
 
 #include <map>
 
+#include "content/PeResourceFile.h"
 #include "dialogs/InformationPage.h"
 #include "search/SearchPages.h"
+#include "search/VerseSearch.h"
 #include "tests/content/PeImage.h"
+#include "tests/search/TranslationFixture.h"
 #include "tests/tools/ToolTestSupport.h"
 
 namespace lumivra {
@@ -26,7 +29,7 @@ protected:
     std::vector<testing::PeResource> etr;
     for (int n = 1; n <= 114; ++n)
       etr.push_back({23, "ETR" + std::to_string(n),
-                     n == 2 ? "His mercy is near.\r\nNo hit.\r\nMercy again.\r\n" : "x\r\n"});
+                     n == 2 ? "His mercy is near.\r\nNo hit.\r\nMercy again.\r\n" : n == 3 ? "Caf\xE9.\r\n" : "x\r\n"});
     testing::WriteBytes(dir_ / "ETRRef32.dll", testing::BuildPeImage(etr).image);
     testing::WriteBytes(dir_ / "SIRef32.dll",
                        testing::BuildPeImage({{23, "ci0", "<p>Book</p>\r\n"},
@@ -63,6 +66,7 @@ TEST_F(PageCommandsTest, ViewAndReportWriteTheSearchPages) {
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, SearchPageHtml(BuildSearchReportBody(
                        {"2|1|His mercy is near.", "2|3|Mercy again."}, {0, 1}, "mercy")));
+  EXPECT_EQ(Tool(dir_, "view caf\xC3\xA9 0").out, SearchPageHtml(BuildSearchViewBody("3|1|Caf\xE9.", "caf\xE9")));
 
   struct Bad {
     const char* args;
@@ -81,6 +85,28 @@ TEST_F(PageCommandsTest, ViewAndReportWriteTheSearchPages) {
     EXPECT_NE(r.err.find(b.message), std::string::npos) << b.args << ": " << r.err;
     EXPECT_EQ(r.out, "") << b.args;
   }
+}
+
+TEST_F(PageCommandsTest, ViewAndReportOfAnArabicSearch) {
+  const std::string arabic = testing::ArabicImage({{2, {"ٱلصَّلَوٰةَ", "رَبِّ", "وَٱلصَّلَوٰةِ"}}});
+  testing::WriteBytes(dir_ / "ARef32.dll", arabic);
+  // The pages the reader builds over the same files.
+  const auto translation = PeResourceFile::Open((dir_ / "ETRRef32.dll").string());
+  const auto arabicFile = PeResourceFile::FromBytes(arabic);
+  VerseSearch search;
+  search.SetTranslationLibrary(translation.get());
+  search.SetArabicLibrary(arabicFile.get());
+  search.MatchArabicVerses("الصلاة", 0);
+  ASSERT_EQ(search.FoundPositions().size(), 2u);
+
+  auto r = Tool(dir_, "view ' الصلاة ' 1");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, SearchPageHtml(BuildArabicSearchViewBody(search, search.FoundPositions()[1], " الصلاة ")));
+  EXPECT_NE(r.out.find("Mercy again."), std::string::npos);
+  r = Tool(dir_, "report الصلاة 2");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, SearchPageHtml(BuildArabicSearchReportBody(search, search.FoundPositions(), "الصلاة")));
+  EXPECT_EQ(Tool(dir_, "report الصلاة 3").exitCode, 1);
 }
 
 }  // namespace

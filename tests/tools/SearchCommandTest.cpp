@@ -4,6 +4,7 @@
 #include <map>
 
 #include "tests/content/PeImage.h"
+#include "tests/search/TranslationFixture.h"
 #include "tests/tools/ToolTestSupport.h"
 
 namespace lumivra {
@@ -57,6 +58,31 @@ TEST(SearchCommand, TerminalTextIsTakenAsUtf8) {
   EXPECT_EQ(r.out.substr(0, 11), "Found : 1.\n");
   r = Search(dir, "caf\xE9");  // already Windows-1252
   EXPECT_EQ(r.out.substr(0, 11), "Found : 1.\n");
+}
+
+TEST(SearchCommand, ArabicTextSearchesTheArabicFile) {
+  TestFolder dir("tools");
+  WriteTranslation(dir, {{1, "a\r\nb\r\nc\r\n"}, {2, "d\r\n"}});
+  testing::WriteBytes(dir / "ARef32.dll",
+                      testing::ArabicImage({{1, {"ٱلرَّحۡمَٰنِ", "رَبِّ", "ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ"}}, {2, {"ٱلرَّحۡمَٰنُ"}}}));
+  auto r = Search(dir, "' الرحمان '");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "Found : 3.\n"
+            "Surah/Chapter 001 - Al-F\xE2tihah. Ayat/Verse : 1.\n"
+            "Surah/Chapter 001 - Al-F\xE2tihah. Ayat/Verse : 3.\n"
+            "Surah/Chapter 002 - Al-Baqarah. Ayat/Verse : 1.\n");
+  EXPECT_EQ(Search(dir, "الرحمن 2").out, "Found : 1.\nSurah/Chapter 002 - Al-Baqarah. Ayat/Verse : 1.\n");
+
+  // A damaged or missing Arabic file: nothing found, and a warning.
+  for (const bool remove : {false, true}) {
+    if (remove) std::filesystem::remove(dir / "ARef32.dll");
+    else testing::WriteBytes(dir / "ARef32.dll", "MZ not a module");
+    r = Search(dir, "الرحمن");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "Found : 0.\n");
+    EXPECT_NE(r.err.find("ARef32.dll"), std::string::npos) << r.err;
+  }
 }
 
 TEST(SearchCommand, RefusesBlankTextAndScopesOutsideTheList) {

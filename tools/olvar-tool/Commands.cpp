@@ -4,6 +4,8 @@
 #include <iostream>
 
 #include "content/ChapterCatalogue.h"
+#include "content/Cp1252.h"
+#include "search/ArabicFold.h"
 
 namespace lumivra::tool {
 
@@ -33,7 +35,9 @@ const std::vector<Command>& AllCommands() {
       {"view", "TEXT INDEX [SCOPE]",
        "Searches the translation for TEXT as the search dialog does (SCOPE 0 or absent: all\n"
        "chapters, 1 to 114: that chapter) and writes the search view page of result INDEX,\n"
-       "counting from 0. Reads ETRRef32.dll.",
+       "counting from 0. Reads ETRRef32.dll. A TEXT holding an Arabic letter (UTF-8)\n"
+       "searches the Arabic instead, as the dialog does, and the page shows the Arabic\n"
+       "verse with its matches marked above the translation; that also reads ARef32.dll.",
        RunView},
       {"report", "TEXT [SCOPE]",
        "Searches as view does and writes the search report page of every hit.",
@@ -41,7 +45,9 @@ const std::vector<Command>& AllCommands() {
       {"search", "TEXT [SCOPE]",
        "Searches the translation for TEXT as the search dialog does (SCOPE 0 or absent: all\n"
        "chapters, 1 to 114: that chapter) and prints \"Found : N.\", then each result line as\n"
-       "the dialog's list shows it, in Windows-1252. Reads ETRRef32.dll.",
+       "the dialog's list shows it, in Windows-1252. Reads ETRRef32.dll. A TEXT holding an\n"
+       "Arabic letter (UTF-8) searches the Arabic of ARef32.dll instead, as the dialog does:\n"
+       "typed without the vowel marks, in modern or Uthmani spelling.",
        RunSearch},
   };
   return commands;
@@ -72,6 +78,11 @@ std::optional<int> ScopeArgument(const std::string& text) {
 void WriteOut(const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   std::fflush(stdout);
+}
+
+SearchText SearchTextArgument(const std::string& argument) {
+  if (HoldsArabicLetter(argument)) return {argument, true};
+  return {Utf8ToCp1252(argument).value_or(argument), false};
 }
 
 void StderrWarnings::Warn(const std::string& text) { std::cerr << "olvar-tool: " << text << '\n'; }

@@ -34,6 +34,15 @@ std::optional<int> ScopeArgument(const std::string& text);
 // Writes bytes to standard output unchanged.
 void WriteOut(const std::string& bytes);
 
+// A search text argument as the dialog hands it on: one holding an Arabic
+// letter stays UTF-8 (`arabic`: the Arabic search); any other is taken from
+// the terminal's UTF-8 into Windows-1252, bytes that are not UTF-8 as they are.
+struct SearchText {
+  std::string text;
+  bool arabic = false;
+};
+SearchText SearchTextArgument(const std::string& argument);
+
 // Start-up warnings of the core-file check go to standard error, after the
 // tool's name as every line it writes there.
 class StderrWarnings : public StartupWarnings {

@@ -1,7 +1,7 @@
 #include "content/ContentError.h"
-#include "content/Cp1252.h"
 #include "content/PeResourceFile.h"
 #include "content/Prefault.h"
+#include "content/TextLines.h"
 #include "search/VerseSearch.h"
 #include "tools/olvar-tool/Commands.h"
 
@@ -9,12 +9,12 @@ namespace lumivra::tool {
 
 // The search of the search dialog: TEXT trimmed and upper-cased, SCOPE the
 // index of the scope list (0 all chapters, n chapter n). Prints the count
-// line, then the result lines as the list shows them.
+// line, then the result lines as the list shows them. A text holding an
+// Arabic letter searches the Arabic (ARef32.dll).
 int RunSearch(const Args& args) {
   if (args.empty() || args.size() > 2) return Fail("usage: olvar-tool search TEXT [SCOPE]");
-  // Text from a terminal is UTF-8; bytes that are not are taken as Windows-1252.
-  const std::string text = Utf8ToCp1252(args[0]).value_or(args[0]);
-  const std::string pattern = SearchPattern(text);
+  const SearchText text = SearchTextArgument(args[0]);
+  const std::string pattern = text.arabic ? Trim(text.text) : SearchPattern(text.text);
   if (pattern.empty()) return Fail("the search text is blank: nothing to search for");
   const auto scope = args.size() == 2 ? ScopeArgument(args[1]) : 0;
   if (!scope) return 1;
@@ -30,7 +30,17 @@ int RunSearch(const Args& args) {
   } catch (const ContentError& e) {
     return Fail(std::string(kTranslationFile) + ": " + e.what());
   }
-  search.MatchVerses(pattern, *scope);
+  std::unique_ptr<PeResourceFile> arabicFile;
+  if (text.arabic) {
+    // Without a sound Arabic file the Arabic search finds nothing, as in the reader.
+    const std::string arabicPath = FindFileIn(CoreFileFolders(), kArabicFile);
+    if (!arabicPath.empty()) arabicFile = PeResourceFile::Open(arabicPath);
+    if (!arabicFile) StderrWarnings().Warn(std::string("Warning : Failed to load core file ") + kArabicFile + ".");
+    search.SetArabicLibrary(arabicFile.get());
+    search.MatchArabicVerses(pattern, *scope);
+  } else {
+    search.MatchVerses(pattern, *scope);
+  }
 
   const auto& found = search.FoundPositions();
   std::string out = "Found : " + std::to_string(found.size()) + ".\n";
