@@ -30,6 +30,7 @@ class TSearchDlg;
 class TInformationDlg;
 class TMark;
 class TSplitter;
+class TTextSize;
 class TepScheme;
 class TepSchemeButton;
 class TepSchemeForm;
@@ -125,6 +126,8 @@ public:
   QTreeWidget* TreeView = nullptr;
   TSplitter* Splitter = nullptr;
   QWebEngineView* WebBrowser = nullptr;
+  // The pane's text size, kept in Settings.ini.
+  TTextSize* WebBrowserTextSize = nullptr;
   std::array<QIcon, 3> NavigationImageList;  // maker, book, chapter node
   std::array<QIcon, kMenuPictureCount> MenuImage;
   // The maker's web address at the right end of the menu bar.

@@ -17,6 +17,7 @@
 #include "app/Splitter.h"
 #include "browser/BrowserProfile.h"
 #include "browser/ReaderPage.h"
+#include "browser/TextSize.h"
 #include "content/Maker.h"
 #include "controls/DialogFont.h"
 #include "controls/Mark.h"
@@ -221,6 +222,7 @@ void TMainForm::CreateMainPanel() {
     navigationRequested_ = false;
     WebBrowserNavigateComplete2();
   });
+  WebBrowserTextSize = new TTextSize(WebBrowser);
   layout->addWidget(WebBrowser, 1);
 }
 

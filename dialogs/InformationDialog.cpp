@@ -14,6 +14,7 @@
 #include "browser/BrowserProfile.h"
 #include "browser/IEDocHostUIHandler.h"
 #include "browser/ReaderPage.h"
+#include "browser/TextSize.h"
 #include "content/ContentStore.h"
 #include "controls/CorelButton.h"
 #include "controls/DialogFont.h"
@@ -47,6 +48,7 @@ TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   InfoWebBrowser_->setPage(new TReaderPage(ReaderBrowserProfile(), InfoWebBrowser_));
   InfoWebBrowser_->setObjectName("InfoWebBrowser");
   InfoWebBrowser_->setGeometry(2, 2, 557, 325);
+  TextSize_ = new TTextSize(InfoWebBrowser_);
 
   SepBevel_ = new QFrame(BackgroundPanel_);
   SepBevel_->setObjectName("SepBevel");

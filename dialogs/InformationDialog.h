@@ -12,6 +12,7 @@ class ContentStore;
 class TCorelButton;
 class TDocHostUIHandler;
 class TJPanelTexture;
+class TTextSize;
 
 // The information window: its own browser showing an information page or a
 // search page, with Print and Close. Created once at start-up; closing it
@@ -33,6 +34,8 @@ public:
   TJPanelTexture* BackgroundPanel() const { return BackgroundPanel_; }
   TCorelButton* PrintBtn() const { return PrintBtn_; }
   TCorelButton* CloseBtn() const { return CloseBtn_; }
+  // The text size of every page of the window, kept while the reader runs.
+  TTextSize* TextSize() const { return TextSize_; }
 
   // Prints the page shown here, print dialog first.
   void PrintInfoPage();
@@ -52,6 +55,7 @@ private:
   TCorelButton* PrintBtn_ = nullptr;
   TCorelButton* CloseBtn_ = nullptr;
   TDocHostUIHandler* DocHostHandler_ = nullptr;
+  TTextSize* TextSize_ = nullptr;
   bool blankLoaded_ = false;
 };
 

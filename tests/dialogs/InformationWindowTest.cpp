@@ -20,6 +20,7 @@
 #include "app/SearchPageLinks.h"
 #include "browser/BrowserDocument.h"
 #include "browser/ScriptText.h"
+#include "browser/TextSize.h"
 #include "content/ContentError.h"
 #include "content/ContentStore.h"
 #include "controls/CorelButton.h"
@@ -300,6 +301,14 @@ TEST_F(InformationWindowTest, PrintoutHoldsThePageAndNoHeaderOrFooter) {
   EXPECT_FALSE(text.contains("Window Title"));
   EXPECT_FALSE(text.contains("about:"));
   EXPECT_FALSE(text.contains(QRegularExpression("\\d")));
+
+  // Whatever the text size on screen, the same printout.
+  dlg_.TextSize()->SetPercent(300);
+  result.reset();
+  ASSERT_TRUE(PrintBrowserPageTo(dlg_.InfoWebBrowser(), PdfPrinter(pdf + "3"), [&](bool ok) { result = ok; }));
+  ASSERT_TRUE(WaitUntil([&] { return result.has_value(); }, 30000));
+  std::ifstream at100(pdf.toStdString()), at300(pdf.toStdString() + "3");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(at300), {}), std::string(std::istreambuf_iterator<char>(at100), {}));
 }
 
 // A printed chapter keeps each verse label on the page of its verse: no page
