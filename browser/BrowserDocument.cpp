@@ -76,10 +76,11 @@ std::string EvaluateInBrowser(QWebEngineView* view, const std::string& script) {
                                 *answered = true;
                                 if (loopGuard) loopGuard->quit();
                               });
-  // A page that goes away before answering (a navigation replaces it) never
-  // calls back; the timer keeps the wait bounded.
+  // A page that goes away before answering (a navigation replaces it, its
+  // renderer ends) never calls back; the timer keeps the wait bounded.
   QTimer::singleShot(2000, &loop, &QEventLoop::quit);
   QObject::connect(view->page(), &QWebEnginePage::loadStarted, &loop, &QEventLoop::quit);
+  QObject::connect(view->page(), &QWebEnginePage::renderProcessTerminated, &loop, &QEventLoop::quit);
   if (!*answered) loop.exec();
   return *result;
 }

@@ -14,6 +14,7 @@
 #include "browser/BrowserProfile.h"
 #include "browser/IEDocHostUIHandler.h"
 #include "browser/ReaderPage.h"
+#include "browser/RendererRestart.h"
 #include "browser/TextSize.h"
 #include "content/ContentStore.h"
 #include "controls/CorelButton.h"
@@ -81,6 +82,10 @@ TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
     InfoWebBrowserNavigateComplete2();
   });
   InfoWebBrowser_->setUrl(QUrl("about:blank"));
+  // A new renderer gets the last page again.
+  Restart_ = new TRendererRestart(InfoWebBrowser_, [this] {
+    if (!page_.empty() && !waiting_) Write();
+  });
 }
 
 TInformationDlg::~TInformationDlg() = default;
@@ -88,16 +93,21 @@ TInformationDlg::~TInformationDlg() = default;
 void TInformationDlg::InfoWebBrowserNavigateComplete2() { DocHostHandler_->Attach(InfoWebBrowser_); }
 
 void TInformationDlg::WritePage(const std::string& cp1252Page) {
-  // The first page needs the blank document in place, or the blank page's
-  // arrival would wipe it.
-  if (!blankLoaded_) {
+  page_ = cp1252Page;
+  // The first page (and the first for a new renderer) needs the blank
+  // document in place, or the blank page's arrival would wipe it.
+  if (!blankLoaded_ || Restart_->Restarting()) {
+    waiting_ = true;
     QEventLoop wait;
     connect(InfoWebBrowser_, &QWebEngineView::loadFinished, &wait, &QEventLoop::quit);
     QTimer::singleShot(10000, &wait, &QEventLoop::quit);
     wait.exec();
+    waiting_ = false;
   }
-  WritePageToBrowser(InfoWebBrowser_, cp1252Page);
+  Write();
 }
+
+void TInformationDlg::Write() { WritePageToBrowser(InfoWebBrowser_, page_); }
 
 void TInformationDlg::SetWallpaper(const QImage& wallpaper) {
   BackgroundPanel_->setJTexture(wallpaper);

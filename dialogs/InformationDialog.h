@@ -12,6 +12,7 @@ class ContentStore;
 class TCorelButton;
 class TDocHostUIHandler;
 class TJPanelTexture;
+class TRendererRestart;
 class TTextSize;
 
 // The information window: its own browser showing an information page or a
@@ -45,6 +46,7 @@ protected:
 
 private:
   void InfoWebBrowserNavigateComplete2();
+  void Write();
   void PrintBtnClick();
   void CloseBtnClick();
 
@@ -56,7 +58,11 @@ private:
   TCorelButton* CloseBtn_ = nullptr;
   TDocHostUIHandler* DocHostHandler_ = nullptr;
   TTextSize* TextSize_ = nullptr;
+  TRendererRestart* Restart_ = nullptr;
   bool blankLoaded_ = false;
+  bool waiting_ = false;  // WritePage waits for the blank document
+  // The page last written, written again for a new renderer.
+  std::string page_;
 };
 
 // The Information command for the tree node `nodeKey`: reads the text of its

@@ -529,6 +529,32 @@ TEST_F(ReaderTest, LocateVerseFromAnotherChapterBuildsThePageWithoutThePlacehold
   EXPECT_EQ(Eval("window.getSelection().toString()"), "114:6");
 }
 
+// --- A renderer that ends ----------------------------------------------------
+
+TEST_F(ReaderTest, AKilledRendererIsReplacedWithThePageOfTheSelectedNode) {
+  TMainForm& form = Open();
+  form.ViewOption = 2;
+  ShowNode(3);
+  ASSERT_TRUE(KillRenderer(form.WebBrowser));
+  ASSERT_TRUE(WaitUntil([&] { return EvalInt(kCountBlocks) == 286; }));
+  EXPECT_EQ(ChapterTitle(), "2. Al-Baqarah : The Cow");
+  form.miNextChapterClick();  // F6
+  ASSERT_TRUE(WaitForPage());
+  EXPECT_EQ(ChapterTitle(), Utf8(ChapterLongName("3")).toStdString());
+  EXPECT_TRUE(boxes_.boxes.empty());
+}
+
+TEST_F(ReaderTest, AGoToWhoseRendererIsKilledOnTheWayStillLocatesTheVerse) {
+  TMainForm& form = Open();
+  form.LocatePauseMs = 0;
+  bool killed = false;
+  // Runs inside the locate's wait for the page.
+  QTimer::singleShot(0, &form, [&] { killed = KillRenderer(form.WebBrowser); });
+  form.LocateVerse(7, "7:86");
+  EXPECT_TRUE(killed);
+  EXPECT_EQ(Eval("window.getSelection().toString()"), "7:86");
+}
+
 // --- Text size ----------------------------------------------------------------
 
 TEST_F(ReaderTest, TextSizeByKeysAndWheelHoldsForEveryPageAndComesBackAtTheNextStart) {

@@ -373,6 +373,18 @@ TEST_F(InformationWindowTest, PrintingAtOnceWithoutAPrinterDoesNothing) {
 }
 
 // ---------------------------------------------------------------------------
+// A renderer that ends
+
+TEST_F(InformationWindowTest, ANewRendererGetsTheLastPageAtItsTextSize) {
+  dlg_.TextSize()->Step(2);
+  dlg_.WritePage("<HTML><BODY><p>Before the end</p></BODY></HTML>");
+  ASSERT_TRUE(WaitUntil([&] { return Has(BodyText(dlg_.InfoWebBrowser()), "Before the end"); }));
+  ASSERT_TRUE(KillRenderer(dlg_.InfoWebBrowser()));
+  ASSERT_TRUE(WaitUntil([&] { return Has(BodyText(dlg_.InfoWebBrowser()), "Before the end"); }));
+  EXPECT_EQ(EvaluateInBrowser(dlg_.InfoWebBrowser(), "String(devicePixelRatio)"), "1.25");
+}
+
+// ---------------------------------------------------------------------------
 // Search view and report pages behind the search dialog
 
 namespace {
