@@ -63,6 +63,14 @@ void FocusSelectedVerse(QWebEngineView* view) {
   Run(view, FocusSelectedVerseScript());
 }
 
+void MarkBrowserPainted(QWebEngineView* view, unsigned number) { Run(view, MarkPaintedScript(number)); }
+
+void ReadBrowserPaintedMark(QWebEngineView* view, std::function<void(unsigned)> done) {
+  if (view == nullptr) return;
+  view->page()->runJavaScript(QString::fromStdString(PaintedMarkScript()),
+                              [done](const QVariant& result) { done(result.toUInt()); });
+}
+
 std::string EvaluateInBrowser(QWebEngineView* view, const std::string& script) {
   if (view == nullptr) return {};
   QPointer<QWebEngineView> guard(view);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFrame>
+#include <QPointer>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
@@ -27,6 +28,12 @@
 
 namespace lumivra {
 
+namespace {
+
+constexpr int kPaintedPollMs = 15;
+
+}  // namespace
+
 TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Information");
   UseFixedDialogFrame(*this);
@@ -50,6 +57,19 @@ TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   InfoWebBrowser_->setObjectName("InfoWebBrowser");
   InfoWebBrowser_->setGeometry(2, 2, 557, 325);
   TextSize_ = new TTextSize(InfoWebBrowser_);
+
+  Curtain_ = new QWidget(ContainerPanel_);
+  Curtain_->setObjectName("Curtain");
+  Curtain_->setGeometry(InfoWebBrowser_->geometry());
+  Curtain_->setAutoFillBackground(true);
+  QPalette white = Curtain_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  Curtain_->setPalette(white);
+  Curtain_->hide();
+  paintedPoll_ = new QTimer(this);
+  paintedPoll_->setSingleShot(true);
+  paintedPoll_->setInterval(kPaintedPollMs);
+  connect(paintedPoll_, &QTimer::timeout, this, &TInformationDlg::AskPainted);
 
   SepBevel_ = new QFrame(BackgroundPanel_);
   SepBevel_->setObjectName("SepBevel");
@@ -88,7 +108,9 @@ TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   });
 }
 
-TInformationDlg::~TInformationDlg() = default;
+// The browser goes first: its page answers the scripts still on their way
+// while the window is whole.
+TInformationDlg::~TInformationDlg() { delete InfoWebBrowser_; }
 
 void TInformationDlg::InfoWebBrowserNavigateComplete2() { DocHostHandler_->Attach(InfoWebBrowser_); }
 
@@ -107,7 +129,30 @@ void TInformationDlg::WritePage(const std::string& cp1252Page) {
   Write();
 }
 
-void TInformationDlg::Write() { WritePageToBrowser(InfoWebBrowser_, page_); }
+void TInformationDlg::Write() {
+  Curtain_->show();
+  Curtain_->raise();
+  WritePageToBrowser(InfoWebBrowser_, page_);
+  MarkBrowserPainted(InfoWebBrowser_, ++pageNumber_);
+  paintedPoll_->start();
+}
+
+bool TInformationDlg::PageHidden() const { return Curtain_->isVisibleTo(ContainerPanel_); }
+
+void TInformationDlg::AskPainted() {
+  // Frames are painted only while the window shows; showEvent asks again.
+  if (!isVisible()) return;
+  QPointer<TInformationDlg> self(this);
+  const unsigned number = pageNumber_;
+  ReadBrowserPaintedMark(InfoWebBrowser_, [self, number](unsigned painted) {
+    if (!self || number != self->pageNumber_) return;
+    if (painted == number) {
+      self->Curtain_->hide();
+    } else {
+      self->paintedPoll_->start();
+    }
+  });
+}
 
 void TInformationDlg::SetWallpaper(const QImage& wallpaper) {
   BackgroundPanel_->setJTexture(wallpaper);
@@ -120,6 +165,7 @@ int TInformationDlg::ShowModal(const QString& caption) {
 
 void TInformationDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  if (PageHidden()) paintedPoll_->start();
   InfoWebBrowser_->setFocus();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 class QFrame;
+class QTimer;
 class QWebEngineView;
 
 namespace lumivra {
@@ -24,8 +25,11 @@ public:
   explicit TInformationDlg(QWidget* parent = nullptr);
   ~TInformationDlg() override;
 
-  // Replaces the document of the browser with `cp1252Page`.
+  // Replaces the document of the browser with `cp1252Page`. Until the new
+  // page is painted the pane shows empty, never the page before.
   void WritePage(const std::string& cp1252Page);
+  // Whether the pane is empty, waiting for its page to be painted.
+  bool PageHidden() const;
   // Puts `wallpaper` on the background panel (tiled).
   void SetWallpaper(const QImage& wallpaper);
   // Sets the caption and shows the window modally.
@@ -47,6 +51,7 @@ protected:
 private:
   void InfoWebBrowserNavigateComplete2();
   void Write();
+  void AskPainted();
   void PrintBtnClick();
   void CloseBtnClick();
 
@@ -59,10 +64,14 @@ private:
   TDocHostUIHandler* DocHostHandler_ = nullptr;
   TTextSize* TextSize_ = nullptr;
   TRendererRestart* Restart_ = nullptr;
+  // Covers the browser from a write until the page is painted.
+  QWidget* Curtain_ = nullptr;
+  QTimer* paintedPoll_ = nullptr;
   bool blankLoaded_ = false;
   bool waiting_ = false;  // WritePage waits for the blank document
   // The page last written, written again for a new renderer.
   std::string page_;
+  unsigned pageNumber_ = 0;
 };
 
 // The Information command for the tree node `nodeKey`: reads the text of its

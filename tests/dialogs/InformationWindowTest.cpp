@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
@@ -373,7 +374,7 @@ TEST_F(InformationWindowTest, PrintingAtOnceWithoutAPrinterDoesNothing) {
 }
 
 // ---------------------------------------------------------------------------
-// A renderer that ends
+// A renderer that ends, the text size, and never the page before
 
 TEST_F(InformationWindowTest, ANewRendererGetsTheLastPageAtItsTextSize) {
   dlg_.TextSize()->Step(2);
@@ -382,6 +383,39 @@ TEST_F(InformationWindowTest, ANewRendererGetsTheLastPageAtItsTextSize) {
   ASSERT_TRUE(KillRenderer(dlg_.InfoWebBrowser()));
   ASSERT_TRUE(WaitUntil([&] { return Has(BodyText(dlg_.InfoWebBrowser()), "Before the end"); }));
   EXPECT_EQ(EvaluateInBrowser(dlg_.InfoWebBrowser(), "String(devicePixelRatio)"), "1.25");
+}
+
+// The window opens with its new page or an empty pane, never the page of the
+// command before, however long the new page takes.
+TEST_F(InformationWindowTest, TheWindowNeverShowsThePageBefore) {
+  // The middle of the pane as the screen shows it.
+  auto shown = [this] {
+    const QImage shot = dlg_.screen()->grabWindow(dlg_.winId()).toImage();
+    return shot.pixelColor(dlg_.InfoWebBrowser()->mapTo(&dlg_, QPoint(200, 150)));
+  };
+  bool oldShown = false;
+  OnShown(dlg_, [&] {
+    oldShown = WaitUntil([&] { return shown() == QColor(0, 255, 0); });
+    dlg_.close();
+  });
+  dlg_.WritePage("<HTML><BODY style=\"background:#00FF00\"></BODY></HTML>");
+  dlg_.ShowModal("Search Report");
+  ASSERT_TRUE(oldShown);
+
+  std::string slow = "<HTML><BODY>";
+  for (int i = 0; i < 20000; ++i) slow += "<table><tr><td>Verse " + std::to_string(i) + "</td></tr></table>";
+  QColor atOpening;
+  bool newShown = false;
+  OnShown(dlg_, [&] {
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg_));
+    atOpening = shown();
+    newShown = WaitUntil([&] { return !dlg_.PageHidden(); }, 30000);
+    dlg_.close();
+  });
+  dlg_.WritePage(slow);
+  dlg_.ShowModal("Search Report");
+  EXPECT_EQ(atOpening, QColor(Qt::white));  // empty, never green
+  EXPECT_TRUE(newShown);
 }
 
 // ---------------------------------------------------------------------------
