@@ -29,7 +29,9 @@ class TDocHostUIHandler;
 class TSearchDlg;
 class TInformationDlg;
 class TMark;
+class TRendererRestart;
 class TSplitter;
+class TTextSize;
 class TepScheme;
 class TepSchemeButton;
 class TepSchemeForm;
@@ -125,6 +127,8 @@ public:
   QTreeWidget* TreeView = nullptr;
   TSplitter* Splitter = nullptr;
   QWebEngineView* WebBrowser = nullptr;
+  // The pane's text size, kept in Settings.ini.
+  TTextSize* WebBrowserTextSize = nullptr;
   std::array<QIcon, 3> NavigationImageList;  // maker, book, chapter node
   std::array<QIcon, kMenuPictureCount> MenuImage;
   // The maker's web address at the right end of the menu bar.
@@ -172,7 +176,8 @@ public:
 
   // Selects the chapter's node, waits until its page is complete, pauses,
   // scrolls to the top and selects the first occurrence of `text` (8-bit),
-  // scrolled to the top of the pane.
+  // scrolled to the top of the pane. A page rebuilt for a new renderer is
+  // waited for again; when the renderer keeps ending, nothing is located.
   void LocateVerse(int chapter, const std::string& text);
 
   // The application's error report: title "Lumivra", error icon, the text
@@ -180,8 +185,8 @@ public:
   void ShowApplicationError(const std::string& cp1252Text);
 
   // The loading state of the pane: 4 once the page of the selected node is
-  // complete; a node whose change notification or page is still pending
-  // counts as loading.
+  // complete; a node whose change notification or page is still pending, or
+  // a pane waiting for a new renderer, counts as loading.
   int BrowserReadyState();
 
   // Copies theme `type`'s bitmaps into Skin (each copy repaints the window)
@@ -271,6 +276,8 @@ private:
   std::unique_ptr<TDocHostUIHandler> docHostHandler_;
   ThemeMenuStyle* menuStyle_ = nullptr;  // owned by the menu bar
   QTimer* changeTimer_ = nullptr;
+  // A pane whose renderer ends gets the selected node's page built again.
+  TRendererRestart* webBrowserRestart_ = nullptr;
   unsigned pageRun_ = 0;  // counts ShowNodePage runs; a nested run supersedes
   int pageRunsActive_ = 0;
   bool navigationRequested_ = false;

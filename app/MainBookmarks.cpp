@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "browser/TextSize.h"
 #include "controls/QtText.h"
 #include "dialogs/CommonDialog.h"
 #include "dialogs/MessageBoxes.h"
@@ -41,13 +42,15 @@ bool TMainForm::LoadSettings() {
   ViewOption = read.viewOption;
   ThemeType = read.themeType;
   InitODefaultPage = read.initODefaultPage;
+  WebBrowserTextSize->SetPercent(read.textSize);
   // Before the window shows: nothing repaints yet.
   if (read.usable) ApplyTheme(ThemeType);
   return read.usable;
 }
 
 void TMainForm::SaveSettings() {
-  const SettingsValues values{ViewOption, ThemeType, InitODefaultPage, BookmarkList};
+  const SettingsValues values{ViewOption, ThemeType, InitODefaultPage, BookmarkList,
+                              WebBrowserTextSize->Percent()};
   ReportErrors([&] {
     WriteSettingsFile(kSettingsFileName, values, SettingsTimestampNow());
   });

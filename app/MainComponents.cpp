@@ -17,6 +17,8 @@
 #include "app/Splitter.h"
 #include "browser/BrowserProfile.h"
 #include "browser/ReaderPage.h"
+#include "browser/RendererRestart.h"
+#include "browser/TextSize.h"
 #include "content/Maker.h"
 #include "controls/DialogFont.h"
 #include "controls/Mark.h"
@@ -221,6 +223,10 @@ void TMainForm::CreateMainPanel() {
     navigationRequested_ = false;
     WebBrowserNavigateComplete2();
   });
+  // A new renderer starts on an empty document; the page is built on it as
+  // on a selection.
+  webBrowserRestart_ = new TRendererRestart(WebBrowser, [this] { changeTimer_->start(); });
+  WebBrowserTextSize = new TTextSize(WebBrowser);
   layout->addWidget(WebBrowser, 1);
 }
 

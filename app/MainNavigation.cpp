@@ -13,6 +13,7 @@
 #include "app/Splitter.h"
 #include "browser/BrowserDocument.h"
 #include "browser/IEDocHostUIHandler.h"
+#include "browser/RendererRestart.h"
 #include "content/ChapterCatalogue.h"
 #include "content/DisplayOption.h"
 #include "content/Maker.h"
@@ -29,6 +30,10 @@ namespace {
 // A navigation that never reports its end is given up after this long
 // before a chapter page is written over it.
 constexpr int kNavigationWaitMs = 5000;
+
+// A locate gives up when the pane's renderer has ended more often than this
+// while it waited.
+constexpr unsigned kLocateRendererEnds = 3;
 
 }  // namespace
 
@@ -172,22 +177,33 @@ void TMainForm::miChapterListingsClick() {
 }
 
 int TMainForm::BrowserReadyState() {
-  if (changeTimer_->isActive() || pageRunsActive_ > 0 || BrowserNavigating()) return 1;
+  if (changeTimer_->isActive() || pageRunsActive_ > 0 || BrowserNavigating() ||
+      webBrowserRestart_->Restarting())
+    return 1;
   return ReadBrowserDocumentState(WebBrowser);
 }
 
 void TMainForm::LocateVerse(int chapter, const std::string& text) {
   ShowLoading = false;
   SelectNode(NodeAtAbsolutePosition(chapter + 1));
-  while (!destroyed_ && BrowserReadyState() != 4) {
+  const unsigned ends = webBrowserRestart_->Ends();
+  for (;;) {
+    while (!destroyed_ && BrowserReadyState() != 4 &&
+           webBrowserRestart_->Ends() - ends <= kLocateRendererEnds) {
+      // Waiting for a new renderer, it sleeps between events instead of spinning.
+      QCoreApplication::processEvents(webBrowserRestart_->Restarting() ? QEventLoop::WaitForMoreEvents
+                                                                      : QEventLoop::AllEvents);
+    }
+    if (destroyed_ || webBrowserRestart_->Ends() - ends > kLocateRendererEnds) {
+      ShowLoading = true;
+      return;
+    }
+    const unsigned before = webBrowserRestart_->Ends();
+    QThread::msleep(static_cast<unsigned long>(std::max(0, LocatePauseMs)));
     QCoreApplication::processEvents();
+    // A renderer that ended meanwhile took the page: wait for it again.
+    if (webBrowserRestart_->Ends() == before) break;
   }
-  if (destroyed_) {
-    ShowLoading = true;
-    return;
-  }
-  QThread::msleep(static_cast<unsigned long>(std::max(0, LocatePauseMs)));
-  QCoreApplication::processEvents();
   ScrollBrowserToTop(WebBrowser);
   FindAndSelectInBrowser(WebBrowser, text);
   FocusSelectedVerse(WebBrowser);

@@ -63,6 +63,14 @@ void FocusSelectedVerse(QWebEngineView* view) {
   Run(view, FocusSelectedVerseScript());
 }
 
+void MarkBrowserPainted(QWebEngineView* view, unsigned number) { Run(view, MarkPaintedScript(number)); }
+
+void ReadBrowserPaintedMark(QWebEngineView* view, std::function<void(unsigned)> done) {
+  if (view == nullptr) return;
+  view->page()->runJavaScript(QString::fromStdString(PaintedMarkScript()),
+                              [done](const QVariant& result) { done(result.toUInt()); });
+}
+
 std::string EvaluateInBrowser(QWebEngineView* view, const std::string& script) {
   if (view == nullptr) return {};
   QPointer<QWebEngineView> guard(view);
@@ -76,10 +84,11 @@ std::string EvaluateInBrowser(QWebEngineView* view, const std::string& script) {
                                 *answered = true;
                                 if (loopGuard) loopGuard->quit();
                               });
-  // A page that goes away before answering (a navigation replaces it) never
-  // calls back; the timer keeps the wait bounded.
+  // A page that goes away before answering (a navigation replaces it, its
+  // renderer ends) never calls back; the timer keeps the wait bounded.
   QTimer::singleShot(2000, &loop, &QEventLoop::quit);
   QObject::connect(view->page(), &QWebEnginePage::loadStarted, &loop, &QEventLoop::quit);
+  QObject::connect(view->page(), &QWebEnginePage::renderProcessTerminated, &loop, &QEventLoop::quit);
   if (!*answered) loop.exec();
   return *result;
 }

@@ -31,6 +31,12 @@ void FindAndSelectInBrowser(QWebEngineView* view, const std::string& cp1252Text,
 // the verse holding the selection (a located verse's label) takes the focus
 // in the page, so that a screen reader reads on from there.
 void FocusSelectedVerse(QWebEngineView* view);
+// Marks the document with `number` once its first frame is on screen; frames
+// come only while the view shows.
+void MarkBrowserPainted(QWebEngineView* view, unsigned number);
+// `done` receives the number of the document's last painted mark, 0 before
+// the first.
+void ReadBrowserPaintedMark(QWebEngineView* view, std::function<void(unsigned)> done);
 
 // The document's loading state as the platform numbers it: 1 loading,
 // 3 interactive, 4 complete. Waits for the answer while processing events;

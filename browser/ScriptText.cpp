@@ -103,4 +103,10 @@ std::string FindSelectScript(const std::string& textUtf8) {
   return WithArgument("find_select.js", JsStringLiteral(textUtf8));
 }
 
+std::string MarkPaintedScript(unsigned number) {
+  return WithArgument("mark_painted.js", std::to_string(number));
+}
+
+std::string PaintedMarkScript() { return std::string(ScriptFile("painted_mark.js")); }
+
 }  // namespace lumivra

@@ -40,5 +40,10 @@ std::string ScrollToTopScript();
 // the top of the window, or, when it is a verse label, the whole block of the
 // verse it labels. Evaluates to true when found.
 std::string FindSelectScript(const std::string& textUtf8);
+// Marks the document with `number` once its first frame is on screen (three
+// animation frames on; frames come only while the view shows).
+std::string MarkPaintedScript(unsigned number);
+// Evaluates to the number of the document's last painted mark.
+std::string PaintedMarkScript();
 
 }  // namespace lumivra

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFrame>
+#include <QPointer>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
@@ -14,6 +15,8 @@
 #include "browser/BrowserProfile.h"
 #include "browser/IEDocHostUIHandler.h"
 #include "browser/ReaderPage.h"
+#include "browser/RendererRestart.h"
+#include "browser/TextSize.h"
 #include "content/ContentStore.h"
 #include "controls/CorelButton.h"
 #include "controls/DialogFont.h"
@@ -24,6 +27,12 @@
 #include "dialogs/Printing.h"
 
 namespace lumivra {
+
+namespace {
+
+constexpr int kPaintedPollMs = 15;
+
+}  // namespace
 
 TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Information");
@@ -47,6 +56,20 @@ TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   InfoWebBrowser_->setPage(new TReaderPage(ReaderBrowserProfile(), InfoWebBrowser_));
   InfoWebBrowser_->setObjectName("InfoWebBrowser");
   InfoWebBrowser_->setGeometry(2, 2, 557, 325);
+  TextSize_ = new TTextSize(InfoWebBrowser_);
+
+  Curtain_ = new QWidget(ContainerPanel_);
+  Curtain_->setObjectName("Curtain");
+  Curtain_->setGeometry(InfoWebBrowser_->geometry());
+  Curtain_->setAutoFillBackground(true);
+  QPalette white = Curtain_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  Curtain_->setPalette(white);
+  Curtain_->hide();
+  paintedPoll_ = new QTimer(this);
+  paintedPoll_->setSingleShot(true);
+  paintedPoll_->setInterval(kPaintedPollMs);
+  connect(paintedPoll_, &QTimer::timeout, this, &TInformationDlg::AskPainted);
 
   SepBevel_ = new QFrame(BackgroundPanel_);
   SepBevel_->setObjectName("SepBevel");
@@ -79,22 +102,56 @@ TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
     InfoWebBrowserNavigateComplete2();
   });
   InfoWebBrowser_->setUrl(QUrl("about:blank"));
+  // A new renderer gets the last page again.
+  Restart_ = new TRendererRestart(InfoWebBrowser_, [this] {
+    if (!page_.empty() && !waiting_) Write();
+  });
 }
 
-TInformationDlg::~TInformationDlg() = default;
+// The browser goes first: its page answers the scripts still on their way
+// while the window is whole.
+TInformationDlg::~TInformationDlg() { delete InfoWebBrowser_; }
 
 void TInformationDlg::InfoWebBrowserNavigateComplete2() { DocHostHandler_->Attach(InfoWebBrowser_); }
 
 void TInformationDlg::WritePage(const std::string& cp1252Page) {
-  // The first page needs the blank document in place, or the blank page's
-  // arrival would wipe it.
-  if (!blankLoaded_) {
+  page_ = cp1252Page;
+  // The first page (and the first for a new renderer) needs the blank
+  // document in place, or the blank page's arrival would wipe it.
+  if (!blankLoaded_ || Restart_->Restarting()) {
+    waiting_ = true;
     QEventLoop wait;
     connect(InfoWebBrowser_, &QWebEngineView::loadFinished, &wait, &QEventLoop::quit);
     QTimer::singleShot(10000, &wait, &QEventLoop::quit);
     wait.exec();
+    waiting_ = false;
   }
-  WritePageToBrowser(InfoWebBrowser_, cp1252Page);
+  Write();
+}
+
+void TInformationDlg::Write() {
+  Curtain_->show();
+  Curtain_->raise();
+  WritePageToBrowser(InfoWebBrowser_, page_);
+  MarkBrowserPainted(InfoWebBrowser_, ++pageNumber_);
+  paintedPoll_->start();
+}
+
+bool TInformationDlg::PageHidden() const { return Curtain_->isVisibleTo(ContainerPanel_); }
+
+void TInformationDlg::AskPainted() {
+  // Frames are painted only while the window shows; showEvent asks again.
+  if (!isVisible()) return;
+  QPointer<TInformationDlg> self(this);
+  const unsigned number = pageNumber_;
+  ReadBrowserPaintedMark(InfoWebBrowser_, [self, number](unsigned painted) {
+    if (!self || number != self->pageNumber_) return;
+    if (painted == number) {
+      self->Curtain_->hide();
+    } else {
+      self->paintedPoll_->start();
+    }
+  });
 }
 
 void TInformationDlg::SetWallpaper(const QImage& wallpaper) {
@@ -108,6 +165,7 @@ int TInformationDlg::ShowModal(const QString& caption) {
 
 void TInformationDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  if (PageHidden()) paintedPoll_->start();
   InfoWebBrowser_->setFocus();
 }
 

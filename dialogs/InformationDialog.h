@@ -4,6 +4,7 @@
 #include <string>
 
 class QFrame;
+class QTimer;
 class QWebEngineView;
 
 namespace lumivra {
@@ -12,6 +13,8 @@ class ContentStore;
 class TCorelButton;
 class TDocHostUIHandler;
 class TJPanelTexture;
+class TRendererRestart;
+class TTextSize;
 
 // The information window: its own browser showing an information page or a
 // search page, with Print and Close. Created once at start-up; closing it
@@ -22,8 +25,11 @@ public:
   explicit TInformationDlg(QWidget* parent = nullptr);
   ~TInformationDlg() override;
 
-  // Replaces the document of the browser with `cp1252Page`.
+  // Replaces the document of the browser with `cp1252Page`. Until the new
+  // page is painted the pane shows empty, never the page before.
   void WritePage(const std::string& cp1252Page);
+  // Whether the pane is empty, waiting for its page to be painted.
+  bool PageHidden() const;
   // Puts `wallpaper` on the background panel (tiled).
   void SetWallpaper(const QImage& wallpaper);
   // Sets the caption and shows the window modally.
@@ -33,6 +39,8 @@ public:
   TJPanelTexture* BackgroundPanel() const { return BackgroundPanel_; }
   TCorelButton* PrintBtn() const { return PrintBtn_; }
   TCorelButton* CloseBtn() const { return CloseBtn_; }
+  // The text size of every page of the window, kept while the reader runs.
+  TTextSize* TextSize() const { return TextSize_; }
 
   // Prints the page shown here, print dialog first.
   void PrintInfoPage();
@@ -42,6 +50,8 @@ protected:
 
 private:
   void InfoWebBrowserNavigateComplete2();
+  void Write();
+  void AskPainted();
   void PrintBtnClick();
   void CloseBtnClick();
 
@@ -52,7 +62,16 @@ private:
   TCorelButton* PrintBtn_ = nullptr;
   TCorelButton* CloseBtn_ = nullptr;
   TDocHostUIHandler* DocHostHandler_ = nullptr;
+  TTextSize* TextSize_ = nullptr;
+  TRendererRestart* Restart_ = nullptr;
+  // Covers the browser from a write until the page is painted.
+  QWidget* Curtain_ = nullptr;
+  QTimer* paintedPoll_ = nullptr;
   bool blankLoaded_ = false;
+  bool waiting_ = false;  // WritePage waits for the blank document
+  // The page last written, written again for a new renderer.
+  std::string page_;
+  unsigned pageNumber_ = 0;
 };
 
 // The Information command for the tree node `nodeKey`: reads the text of its

@@ -24,6 +24,8 @@ public:
   }
 
   void Start(QWebEngineView* view) {
+    // A renderer that ends takes its print with it: the job is over.
+    connect(view->page(), &QWebEnginePage::renderProcessTerminated, this, [this] { Finish(false); });
     // A PDF goes straight from the engine, so the text stays text; a real
     // printer gets the pages drawn by the view.
     if (printer_->outputFormat() == QPrinter::PdfFormat) {

@@ -41,6 +41,7 @@ StringList BuildSettingsLines(const SettingsValues& values, const std::string& t
       "ThemeType=" + std::to_string(values.themeType),
       "InitODefaultPage=" + std::to_string(values.initODefaultPage),
   };
+  if (values.textSize != kNormalTextSize) lines.push_back("TextSize=" + std::to_string(values.textSize));
   if (!values.bookmarks.empty()) {
     lines.emplace_back(" ");
     lines.emplace_back("[Bookmarks]");
@@ -68,6 +69,8 @@ SettingsReadResult ReadSettingsLines(const StringList& lines, StringList& bookma
     result.themeType = *theme;
   }
   result.initODefaultPage = ParseIntDef(LookupSettingsValue(lines, "InitODefaultPage"), 0);
+  const int32_t textSize = ParseIntDef(LookupSettingsValue(lines, "TextSize"), kNormalTextSize);
+  result.textSize = IsTextSize(textSize) ? textSize : kNormalTextSize;
   if (result.viewOption >= 0 && result.themeType >= 0) {
     if (result.themeType > 3) result.themeType = 0;
     result.usable = true;

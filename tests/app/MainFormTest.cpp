@@ -4,9 +4,11 @@
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "app/Splitter.h"
 #include "browser/ReaderPage.h"
+#include "browser/TextSize.h"
 #include "content/ChapterCatalogue.h"
 #include "content/Cp1252.h"
 #include "content/Maker.h"
@@ -525,6 +527,69 @@ TEST_F(ReaderTest, LocateVerseFromAnotherChapterBuildsThePageWithoutThePlacehold
   form.LocateVerse(114, "114:6");
   EXPECT_EQ(CurrentKey(), "Olvar~114");
   EXPECT_EQ(Eval("window.getSelection().toString()"), "114:6");
+}
+
+// --- A renderer that ends ----------------------------------------------------
+
+TEST_F(ReaderTest, AKilledRendererIsReplacedWithThePageOfTheSelectedNode) {
+  TMainForm& form = Open();
+  form.ViewOption = 2;
+  ShowNode(3);
+  ASSERT_TRUE(KillRenderer(form.WebBrowser));
+  ASSERT_TRUE(WaitUntil([&] { return EvalInt(kCountBlocks) == 286; }));
+  EXPECT_EQ(ChapterTitle(), "2. Al-Baqarah : The Cow");
+  form.miNextChapterClick();  // F6
+  ASSERT_TRUE(WaitForPage());
+  EXPECT_EQ(ChapterTitle(), Utf8(ChapterLongName("3")).toStdString());
+  EXPECT_TRUE(boxes_.boxes.empty());
+}
+
+TEST_F(ReaderTest, AGoToWhoseRendererIsKilledOnTheWayStillLocatesTheVerse) {
+  TMainForm& form = Open();
+  form.LocatePauseMs = 0;
+  bool killed = false;
+  // Runs inside the locate's wait for the page.
+  QTimer::singleShot(0, &form, [&] { killed = KillRenderer(form.WebBrowser); });
+  form.LocateVerse(7, "7:86");
+  EXPECT_TRUE(killed);
+  EXPECT_EQ(Eval("window.getSelection().toString()"), "7:86");
+}
+
+// --- Text size ----------------------------------------------------------------
+
+TEST_F(ReaderTest, TextSizeByKeysAndWheelHoldsForEveryPageAndComesBackAtTheNextStart) {
+  TMainForm& form = Open();
+  form.ViewOption = 2;
+  ShowNode(3);
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  TTextSize& size = *form.WebBrowserTextSize;
+  for (const auto& [key, percent] : {std::pair{Qt::Key_Plus, 110}, {Qt::Key_Equal, 125},
+                                     {Qt::Key_Minus, 110}, {Qt::Key_0, 100}}) {
+    QTest::keyClick(form.TreeView, key, Qt::ControlModifier);
+    EXPECT_EQ(size.Percent(), percent) << key;
+  }
+  QWidget* pane = form.WebBrowser->focusProxy();
+  auto wheel = [pane](int delta, Qt::KeyboardModifiers keys) {
+    QWheelEvent event({200, 200}, pane->mapToGlobal(QPointF(200, 200)), {}, {0, delta}, Qt::NoButton,
+                      keys, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pane, &event);
+  };
+  wheel(-120, Qt::NoModifier);
+  ASSERT_TRUE(WaitUntil([&] { return EvalInt("Math.round(window.scrollY)") > 0; }));
+  wheel(240, Qt::ControlModifier);
+  wheel(60, Qt::ControlModifier);  // half a notch: not yet a step
+  EXPECT_EQ(size.Percent(), 125);
+  wheel(60, Qt::ControlModifier);
+  EXPECT_EQ(size.Percent(), 150);
+  // A written page keeps it, and so does the next start's title page.
+  const char kSize[] = "Math.round(devicePixelRatio*100)";
+  form.ForwardBtnClick();
+  ASSERT_TRUE(WaitForPage());
+  EXPECT_EQ(EvalInt(kSize), 150);
+  form_.reset();  // saves the settings
+  Create();
+  EXPECT_EQ(EvalInt(kSize), 150);
 }
 
 // --- Layout and shutdown ----------------------------------------------------

@@ -2,6 +2,7 @@
 // A main window in a working directory of its own, with its own core files,
 // and message boxes recorded instead of shown.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QApplication>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 #include <filesystem>
 #include <functional>
@@ -25,6 +27,13 @@
 #include "support/TestFolder.h"
 
 namespace lumivra::testing {
+
+// Ends the renderer process of `view` (QtWebEngineProcess --type=renderer)
+// with SIGKILL, as the system's out-of-memory killer would.
+inline bool KillRenderer(QWebEngineView* view) {
+  const auto pid = static_cast<pid_t>(view->page()->renderProcessPid());
+  return pid > 0 && ::kill(pid, SIGKILL) == 0;
+}
 
 struct RecordedBox {
   QMessageBox::Icon icon;

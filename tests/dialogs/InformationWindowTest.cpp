@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
@@ -20,6 +21,7 @@
 #include "app/SearchPageLinks.h"
 #include "browser/BrowserDocument.h"
 #include "browser/ScriptText.h"
+#include "browser/TextSize.h"
 #include "content/ContentError.h"
 #include "content/ContentStore.h"
 #include "controls/CorelButton.h"
@@ -300,6 +302,14 @@ TEST_F(InformationWindowTest, PrintoutHoldsThePageAndNoHeaderOrFooter) {
   EXPECT_FALSE(text.contains("Window Title"));
   EXPECT_FALSE(text.contains("about:"));
   EXPECT_FALSE(text.contains(QRegularExpression("\\d")));
+
+  // Whatever the text size on screen, the same printout.
+  dlg_.TextSize()->SetPercent(300);
+  result.reset();
+  ASSERT_TRUE(PrintBrowserPageTo(dlg_.InfoWebBrowser(), PdfPrinter(pdf + "3"), [&](bool ok) { result = ok; }));
+  ASSERT_TRUE(WaitUntil([&] { return result.has_value(); }, 30000));
+  std::ifstream at100(pdf.toStdString()), at300(pdf.toStdString() + "3");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(at300), {}), std::string(std::istreambuf_iterator<char>(at100), {}));
 }
 
 // A printed chapter keeps each verse label on the page of its verse: no page
@@ -361,6 +371,51 @@ TEST_F(InformationWindowTest, PrintingAtOnceWithoutAPrinterDoesNothing) {
   QTest::qWait(50);
   EXPECT_FALSE(sawModal);
   EXPECT_FALSE(BrowserPrintRunning(dlg_.InfoWebBrowser()));
+}
+
+// ---------------------------------------------------------------------------
+// A renderer that ends, the text size, and never the page before
+
+TEST_F(InformationWindowTest, ANewRendererGetsTheLastPageAtItsTextSize) {
+  dlg_.TextSize()->Step(2);
+  dlg_.WritePage("<HTML><BODY><p>Before the end</p></BODY></HTML>");
+  ASSERT_TRUE(WaitUntil([&] { return Has(BodyText(dlg_.InfoWebBrowser()), "Before the end"); }));
+  ASSERT_TRUE(KillRenderer(dlg_.InfoWebBrowser()));
+  ASSERT_TRUE(WaitUntil([&] { return Has(BodyText(dlg_.InfoWebBrowser()), "Before the end"); }));
+  EXPECT_EQ(EvaluateInBrowser(dlg_.InfoWebBrowser(), "String(devicePixelRatio)"), "1.25");
+}
+
+// The window opens with its new page or an empty pane, never the page of the
+// command before, however long the new page takes.
+TEST_F(InformationWindowTest, TheWindowNeverShowsThePageBefore) {
+  // The middle of the pane as the screen shows it.
+  auto shown = [this] {
+    const QImage shot = dlg_.screen()->grabWindow(dlg_.winId()).toImage();
+    return shot.pixelColor(dlg_.InfoWebBrowser()->mapTo(&dlg_, QPoint(200, 150)));
+  };
+  bool oldShown = false;
+  OnShown(dlg_, [&] {
+    oldShown = WaitUntil([&] { return shown() == QColor(0, 255, 0); });
+    dlg_.close();
+  });
+  dlg_.WritePage("<HTML><BODY style=\"background:#00FF00\"></BODY></HTML>");
+  dlg_.ShowModal("Search Report");
+  ASSERT_TRUE(oldShown);
+
+  std::string slow = "<HTML><BODY>";
+  for (int i = 0; i < 20000; ++i) slow += "<table><tr><td>Verse " + std::to_string(i) + "</td></tr></table>";
+  QColor atOpening;
+  bool newShown = false;
+  OnShown(dlg_, [&] {
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg_));
+    atOpening = shown();
+    newShown = WaitUntil([&] { return !dlg_.PageHidden(); }, 30000);
+    dlg_.close();
+  });
+  dlg_.WritePage(slow);
+  dlg_.ShowModal("Search Report");
+  EXPECT_EQ(atOpening, QColor(Qt::white));  // empty, never green
+  EXPECT_TRUE(newShown);
 }
 
 // ---------------------------------------------------------------------------

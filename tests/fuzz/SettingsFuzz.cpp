@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "browser/TextSizes.h"
 #include "content/TextLines.h"
 #include "state/Bookmarks.h"
 #include "state/Settings.h"
@@ -24,11 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (target && (target->chapter < 1 || target->chapter > 114)) __builtin_trap();
   }
 
-  const SettingsValues values{read.viewOption, read.themeType, read.initODefaultPage, bookmarks};
+  if (!IsTextSize(read.textSize)) __builtin_trap();
+  const SettingsValues values{read.viewOption, read.themeType, read.initODefaultPage, bookmarks,
+                              read.textSize};
   StringList again;
   const SettingsReadResult reread =
       ReadSettingsLines(SplitLines(JoinLines(BuildSettingsLines(values, "01/01/2001 00:00:00"))), again);
-  if (again != bookmarks || reread.usable != read.usable || reread.initODefaultPage != read.initODefaultPage)
+  if (again != bookmarks || reread.usable != read.usable ||
+      reread.initODefaultPage != read.initODefaultPage || reread.textSize != read.textSize)
     __builtin_trap();
   if (read.usable && (reread.viewOption != read.viewOption || reread.themeType != read.themeType))
     __builtin_trap();

@@ -138,3 +138,21 @@ TEST(SettingsRead, RoundTripThroughTheLines) {
   EXPECT_EQ(r.initODefaultPage, 1);
   EXPECT_EQ(bookmarks, values.bookmarks);
 }
+
+TEST(SettingsTextSize, WrittenAfterTheInitialPageOnlyWhenNotNormalAndReadBack) {
+  SettingsValues values;
+  EXPECT_EQ(BuildSettingsLines(values, "x").size(), 4u);
+  values.textSize = 150;
+  values.bookmarks = {"7:86"};
+  const StringList lines = BuildSettingsLines(values, "x");
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[4], "TextSize=150");
+  EXPECT_EQ(Read(lines).textSize, 150);
+  EXPECT_EQ(Read({"textsize= $4B"}).textSize, 75);
+  // Missing, not an integer or not a size: 100, and nothing else changes.
+  for (const char* bad : {"TextSize=", "TextSize=big", "TextSize=125 ", "TextSize=101"}) {
+    const auto r = Read({"ViewOption=2", "ThemeType=1", "InitODefaultPage=1", bad});
+    EXPECT_EQ(r.textSize, 100) << bad;
+    EXPECT_TRUE(r.usable && r.viewOption == 2 && r.themeType == 1 && r.initODefaultPage == 1) << bad;
+  }
+}

@@ -1,0 +1,3 @@
+// Evaluates to the number of the document's last painted mark (undefined
+// before the first).
+window.lumivraPainted;
