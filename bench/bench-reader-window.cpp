@@ -289,17 +289,21 @@ struct EveryVerseSearch {
     search.FindBtnClick();
     while (search.Filling()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   }
-  // Presses Report and waits until the information window shows every
-  // verse; `shown` runs then, before the window closes.
+  // Presses Report and waits until the information window holds every
+  // verse and has painted its first screen; `shown` runs then, before the
+  // window closes.
   void Report(const std::function<void()>& shown) {
     const std::string countScript =
         "document.readyState=='complete'?String(document.querySelectorAll('font.f4').length):''";
+    const double pressed = static_cast<double>(QDateTime::currentMSecsSinceEpoch());
     QTimer watch;
     watch.setInterval(5);
     QObject::connect(&watch, &QTimer::timeout, &info, [&] {
       if (QApplication::activeModalWidget() != &info) return;
       watch.stop();
-      while (EvaluateInBrowser(info.InfoWebBrowser(), countScript) != "6236") {
+      while (EvaluateInBrowser(info.InfoWebBrowser(), countScript) != "6236" ||
+             std::stod("0" + EvaluateInBrowser(info.InfoWebBrowser(), "String(window.lumivraShownAt||'')")) <=
+                 pressed) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
       }
       if (shown) shown();
