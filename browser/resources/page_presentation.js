@@ -14,10 +14,11 @@
 // once and holds the layout of what was seen only (a block clips what it
 // paints, so it leaves room for marks and letters that reach past its
 // edges). Until it has been shown once, a block's height is estimated from
-// the length of its texts, measured in the page fonts at their widest, so
-// that a block brought into view shrinks rather than grows: End, and a verse
-// located near the end, still reach the page's true end. On paper every
-// block is laid out and none is broken across pages.
+// the length of its texts and the pane's width (again when the width
+// changes), measured in the page fonts at their widest, so that a block
+// brought into view shrinks rather than grows: End, and a verse located near
+// the end, still reach the page's true end. On paper every block is laid out
+// and none is broken across pages.
 //
 // window.lumivraShownAt: when the first screen was painted, in milliseconds
 // since the epoch. A second later the script engine collects (where the
@@ -41,13 +42,31 @@
   s.textContent = css;
   head.appendChild(s);
 
-  var width = Math.max(300, window.innerWidth - 15);  // beside the scroll bar
-  // Lines of 15 px (78 px for the Arabic) at `perChar` px a letter in `room` px.
-  var lines = function (e, perChar, room) {
-    return e ? Math.max(1, Math.ceil(e.textContent.length * perChar / room)) : 0;
+  // Each block's height at a pane width `w`: lines of 15 px (78 px for the
+  // Arabic) at so many px a letter. A verse: its first text (the Arabic, the
+  // transliteration, or the translation alone) and the translation under it,
+  // with 61 px of cells beside the text and 40 for words that wrap early. A
+  // part of a report: 50 px and the lines of each of its verses, with 16 px
+  // of margins and the same 40.
+  var blocks = [];
+  var lines = function (letters, perLetter, room) { return Math.max(1, Math.ceil(letters * perLetter / room)); };
+  var length = function (e) { return e ? e.textContent.length : 0; };
+  var verseHeight = function (first, second, arabic) {
+    return function (w) {
+      var room = w - 101;
+      if (!second) return 14 + 15 * lines(first, 6.8, room);
+      if (arabic) return 18 + 78 * lines(first, 5.25, room) + 15 * lines(second, 6.8, room);
+      return 33 + 15 * lines(first, 7.3, room) + 15 * lines(second, 6.8, room);
+    };
+  };
+  var partHeight = function (verses) {
+    return function (w) {
+      for (var j = 0, sum = 0; j < verses.length; ++j) sum += 50 + 15 * lines(verses[j], 6.8, w - 56);
+      return sum;
+    };
   };
   // Moves `first` and its siblings up to `end` into a new block (blank text
-  // stays out), its height `height` until it is shown.
+  // stays out) whose height out of view is `height` of the pane's width.
   var wrap = function (cls, first, end, height) {
     var box = d.createElement('div');
     box.className = cls;
@@ -57,17 +76,15 @@
       if (n.nodeType !== 3 || /\S/.test(n.data)) box.appendChild(n);
       n = next;
     }
-    box.style.containIntrinsicSize = 'auto ' + Math.round(height) + 'px';
+    blocks.push([box, height]);
   };
   var bars = d.querySelectorAll("tr[bgcolor='#95AEC2']");
   for (i = 0; i < bars.length; ++i) {
     var bar = bars[i].closest('table'), verse = bar && bar.previousElementSibling;
     if (!verse || verse.tagName !== 'TABLE') continue;
-    var f = verse.getElementsByTagName('font'), room = width - 101, h;  // 61 px of cells, 40 of words that wrap early
-    if (f.length < 2) h = 14 + 15 * lines(f[0], 6.8, room);
-    else if (/^a[12]$/.test(f[0].className)) h = 18 + 78 * lines(f[0], 5.25, room) + 15 * lines(f[1], 6.8, room);
-    else h = 33 + 15 * lines(f[0], 7.3, room) + 15 * lines(f[1], 6.8, room);
-    wrap('lumivra-verse', verse, bar.nextSibling, h);
+    var f = verse.getElementsByTagName('font');
+    wrap('lumivra-verse', verse, bar.nextSibling,
+         verseHeight(length(f[0]), f.length < 2 ? 0 : length(f[1]), /^a[12]$/.test(f[0] ? f[0].className : '')));
   }
   var titles = d.querySelectorAll('body>font.f3'), starts = [];
   for (i = 0; i < titles.length; ++i) {
@@ -78,12 +95,21 @@
   if (!last || last.tagName !== 'P') last = null;  // stays out: its margin merges with the body's
   if (starts.length > 20) {
     for (i = 0; i < starts.length; i += 20) {
-      var height = 0, k;
-      for (k = i; k < i + 20 && k < starts.length; ++k)
-        height += 50 + 15 * lines(titles[k].nextElementSibling, 6.8, width - 56);  // 16 px of margins
-      wrap('lumivra-part', starts[i], starts[i + 20] || last, height);
+      var verses = [], k;
+      for (k = i; k < i + 20 && k < starts.length; ++k) verses.push(length(titles[k].nextElementSibling));
+      wrap('lumivra-part', starts[i], starts[i + 20] || last, partHeight(verses));
     }
   }
+  // Heights follow the pane's width (a resized window, another text size).
+  var estimate = function () {
+    var w = Math.max(300, window.innerWidth - 15);  // beside the scroll bar
+    for (var j = 0; j < blocks.length; ++j)
+      blocks[j][0].style.containIntrinsicSize = 'auto ' + Math.round(blocks[j][1](w)) + 'px';
+  };
+  estimate();
+  if (window.lumivraEstimate) window.removeEventListener('resize', window.lumivraEstimate);
+  window.lumivraEstimate = blocks.length ? estimate : null;
+  if (blocks.length) window.addEventListener('resize', estimate);
 
   var e = d.querySelector('img[src$="hleft_gif"]');
   if (e && e.parentElement.tagName === 'TD') e.parentElement.style.textAlign = 'right';
