@@ -113,7 +113,7 @@
 
   var e = d.querySelector('img[src$="hleft_gif"]');
   if (e && e.parentElement.tagName === 'TD') e.parentElement.style.textAlign = 'right';
-  window.addEventListener('load', function () {
+  var loaded = function () {
     requestAnimationFrame(function () {
       requestAnimationFrame(function () {
         window.lumivraShownAt = performance.timeOrigin + performance.now();
@@ -123,5 +123,8 @@
         }
       });
     });
-  });
+  };
+  // A page whose pictures were all at hand is complete as soon as written.
+  if (d.readyState === 'complete') loaded();
+  else window.addEventListener('load', loaded);
 })(LUMIVRA_TEXT);
