@@ -12,6 +12,7 @@
 #include "browser/DocumentAccessibility.h"
 #include "browser/ScriptText.h"
 #include "content/Cp1252.h"
+#include "pages/PageResources.h"
 
 namespace lumivra {
 
@@ -26,7 +27,11 @@ void Run(QWebEngineView* view, const std::string& script) {
 
 void WritePageToBrowser(QWebEngineView* view, const std::string& cp1252Page) {
   if (view == nullptr) return;
-  const std::string script = WriteDocumentScript(Cp1252ToUtf8(cp1252Page)) + PagePresentationScript();
+  static const std::string presentation = [] {
+    const PageResource* sheet = FindPageResource("styles_css", kResourceTypePage);
+    return PagePresentationScript(sheet ? sheet->bytes : std::string_view());
+  }();
+  const std::string script = WriteDocumentScript(Cp1252ToUtf8(cp1252Page)) + presentation;
   if (!QAccessible::isActive()) {
     Run(view, script);
     return;

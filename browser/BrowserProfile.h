@@ -13,8 +13,9 @@ namespace lumivra {
 QWebEngineProfile* ReaderBrowserProfile();
 
 // Before the application object exists: the reader's fonts, the res scheme,
-// and, for root only, the browser engine without its sandbox (it refuses to
-// start otherwise).
+// for root only the browser engine without its sandbox (it refuses to start
+// otherwise), and, on a machine without a graphics device, rendering without
+// OpenGL.
 void PrepareBrowserEngine();
 
 }  // namespace lumivra

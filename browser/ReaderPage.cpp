@@ -22,4 +22,10 @@ bool TReaderPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
   return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
 
+void TReaderPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
+                                           const QString& source) {
+  if (message.contains(QLatin1String("ResizeObserver loop"))) return;
+  QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
+}
+
 }  // namespace lumivra

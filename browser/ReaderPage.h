@@ -21,6 +21,10 @@ public:
 
 protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+  // The engine's own note that a long page's blocks were measured over two
+  // frames (out-of-view layout) is not reported; every other message is.
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
+                                const QString& source) override;
 };
 
 }  // namespace lumivra

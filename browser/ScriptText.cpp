@@ -79,10 +79,9 @@ std::string WriteDocumentScript(const std::string& pageUtf8) {
   return WithArgument("write_document.js", JsStringLiteral(pageUtf8));
 }
 
-std::string PagePresentationScript() {
-  static const std::string script =
-      WithArgument("page_presentation.js", JsStringLiteral(std::string(ScriptFile("page_presentation.css"))));
-  return script;
+std::string PagePresentationScript(std::string_view styleSheet) {
+  return WithArgument("page_presentation.js", JsStringLiteral(std::string(ScriptFile("page_presentation.css"))) +
+                                                  "," + JsStringLiteral(std::string(styleSheet)));
 }
 
 std::string PageAccessScript() { return std::string(ScriptFile("page_access.js")); }

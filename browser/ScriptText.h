@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace lumivra {
 
@@ -16,8 +17,10 @@ std::string JsStringLiteral(const std::string& utf8);
 std::string WriteDocumentScript(const std::string& pageUtf8);
 // Presentation of a written page: the Arabic text classes right to left,
 // aligned to the right of their cells (the page leaves the direction open),
-// and the first screen laid out before the rest of a long page.
-std::string PagePresentationScript();
+// the page styled from its first frame by `styleSheet` (the text of the
+// style sheet resource its link names), and only what is in view of a long
+// page laid out.
+std::string PagePresentationScript(std::string_view styleSheet = {});
 // What a screen reader needs of a written page, run after it is written
 // while assistive technology is active: a title, the languages of its texts,
 // its caption as a heading, one group per verse named by its reference, the

@@ -6,10 +6,10 @@
 
 namespace lumivra {
 
-std::string_view ResourceText(const PeResourceFile& file, const std::string& name) {
-  const auto bytes = file.FindResourceView(name, kResourceTypeHtml);
+std::string ResourceText(const PeResourceFile& file, const std::string& name) {
+  auto bytes = file.FindResource(name, kResourceTypeHtml);
   if (!bytes) throw ContentError("Resource " + name + " not found");
-  return *bytes;
+  return std::move(*bytes);
 }
 
 void ReadResourceLines(const PeResourceFile& file, const std::string& name, StringList& lines) {

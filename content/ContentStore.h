@@ -32,9 +32,9 @@ public:
   virtual void Warn(const std::string& text) = 0;
 };
 
-// The bytes of resource `name` of type 23, in place; throws ContentError
+// The bytes of resource `name` of type 23; throws ContentError
 // "Resource NAME not found" when it is absent.
-std::string_view ResourceText(const PeResourceFile& file, const std::string& name);
+std::string ResourceText(const PeResourceFile& file, const std::string& name);
 
 // Reads resource `name` of type 23 into `lines`; throws as ResourceText.
 void ReadResourceLines(const PeResourceFile& file, const std::string& name, StringList& lines);

@@ -1,5 +1,9 @@
 #include "content/PeResourceFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <unordered_map>
@@ -211,7 +215,14 @@ private:
 }  // namespace
 
 struct PeResourceFile::Impl {
+  ~Impl() {
+    if (fd >= 0) ::close(fd);
+  }
+  // The module's bytes, when it was given as bytes; an opened module keeps
+  // only its index and its file, from which each resource is read when asked
+  // for (a reader holds some 5 MB of core files open for the run).
   std::string bytes;
+  int fd = -1;
   std::unordered_map<uint32_t, std::unordered_map<std::u16string, Span>> index;
 };
 
@@ -244,6 +255,10 @@ std::unique_ptr<PeResourceFile> PeResourceFile::Open(const std::string& path, st
   std::string reason;
   auto file = FromBytes(std::move(bytes), &reason);
   if (!file) return fail(reason);
+  const int fd = ::dup(::fileno(in.get()));
+  if (fd < 0) return fail("cannot be opened");
+  file->impl_->fd = fd;
+  std::string().swap(file->impl_->bytes);
   return file;
 }
 
@@ -259,7 +274,7 @@ std::unique_ptr<PeResourceFile> PeResourceFile::FromBytes(std::string bytes, std
   return std::unique_ptr<PeResourceFile>(new PeResourceFile(std::move(impl)));
 }
 
-std::optional<std::string_view> PeResourceFile::FindResourceView(std::string_view name, uint16_t type) const {
+std::optional<std::string> PeResourceFile::FindResource(std::string_view name, uint16_t type) const {
   auto t = impl_->index.find(type);
   if (t == impl_->index.end()) return std::nullopt;
   std::u16string key(name.size(), u'\0');
@@ -267,13 +282,18 @@ std::optional<std::string_view> PeResourceFile::FindResourceView(std::string_vie
     key[i] = FoldAscii(Cp1252CodePoint(static_cast<unsigned char>(name[i])));
   auto n = t->second.find(key);
   if (n == t->second.end()) return std::nullopt;
-  return std::string_view(impl_->bytes).substr(n->second.offset, n->second.size);
-}
-
-std::optional<std::string> PeResourceFile::FindResource(std::string_view name, uint16_t type) const {
-  const auto bytes = FindResourceView(name, type);
-  if (!bytes) return std::nullopt;
-  return std::string(*bytes);
+  const Span span = n->second;
+  if (impl_->fd < 0) return impl_->bytes.substr(span.offset, span.size);
+  // A file cut short since it was opened no longer holds the resource.
+  std::string out(span.size, '\0');
+  for (uint64_t done = 0; done < span.size;) {
+    const ssize_t got =
+        ::pread(impl_->fd, out.data() + done, span.size - done, static_cast<off_t>(span.offset + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return std::nullopt;
+    done += static_cast<uint64_t>(got);
+  }
+  return out;
 }
 
 }  // namespace lumivra

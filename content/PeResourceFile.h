@@ -11,7 +11,8 @@ inline constexpr uint16_t kResourceTypeHtml = 23;
 
 // A resource-only PE32 or PE32+ module opened for reading its resources.
 // Every header, directory, offset and size is checked when the file is opened;
-// a file that fails any check is refused as a whole.
+// a file that fails any check is refused as a whole. An opened file stays
+// open, its resources read from it as they are asked for.
 class PeResourceFile {
 public:
   // nullptr when the file is missing, unreadable, or not a sound PE file;
@@ -24,10 +25,8 @@ public:
   PeResourceFile& operator=(const PeResourceFile&) = delete;
 
   // The bytes of the resource named `name` (any letter case) of `type`
-  // (first language); nullopt when absent.
+  // (first language); nullopt when absent (or no longer in an opened file).
   std::optional<std::string> FindResource(std::string_view name, uint16_t type) const;
-  // The same bytes in place, valid as long as this object.
-  std::optional<std::string_view> FindResourceView(std::string_view name, uint16_t type) const;
 
 private:
   struct Impl;

@@ -203,6 +203,8 @@ void VerseSearch::SetTranslationLibrary(const PeResourceFile* library) {
 void VerseSearch::BuildVerseRecords() {
   if (!library_) return;
   ++builds_;
+  texts_.clear();
+  texts_.reserve(kChapterCount);  // the lines point into them: never moved
   lines_.clear();
   arabicBuilt_ = false;
   chapters_.clear();
@@ -215,7 +217,8 @@ void VerseSearch::BuildVerseRecords() {
   size_t bytes = 0;
   for (int n = 1; n <= kChapterCount && !missing; ++n) {
     try {
-      LineReader lines(ResourceText(*library_, "ETR" + std::to_string(n)));
+      texts_.push_back(ResourceText(*library_, "ETR" + std::to_string(n)));
+      LineReader lines(texts_.back());
       for (std::string_view line; lines.Next(line);) {
         lines_.push_back(line);
         chapters_.push_back(static_cast<uint8_t>(n));
@@ -252,6 +255,8 @@ void VerseSearch::SetArabicLibrary(const PeResourceFile* library) {
 
 void VerseSearch::BuildArabicRecords() const {
   arabicBuilt_ = true;
+  arabicTexts_.clear();
+  arabicTexts_.reserve(kChapterCount);  // the lines point into them: never moved
   arabicLines_.assign(lines_.size(), std::string_view());
   if (arabicLibrary_) {
     // Line k of resource "A" + n is verse k + 1 of chapter n; the lines past
@@ -259,8 +264,9 @@ void VerseSearch::BuildArabicRecords() const {
     for (size_t first = 0; first < lines_.size();) {
       size_t last = first;
       while (last < lines_.size() && chapters_[last] == chapters_[first]) ++last;
-      if (const auto text = arabicLibrary_->FindResourceView("A" + std::to_string(chapters_[first]), kResourceTypeHtml)) {
-        LineReader lines(*text);
+      if (auto text = arabicLibrary_->FindResource("A" + std::to_string(chapters_[first]), kResourceTypeHtml)) {
+        arabicTexts_.push_back(std::move(*text));
+        LineReader lines(arabicTexts_.back());
         std::string_view line;
         for (size_t p = first; p < last && lines.Next(line); ++p) arabicLines_[p] = line;
       }

@@ -105,16 +105,19 @@ private:
   void BuildArabicRecords() const;
 
   const PeResourceFile* library_ = nullptr;
-  // Each verse's line in the translation file (which outlives the search)
-  // and its chapter: the records "chapter|verse|line".
+  // The translation's chapters as read, each verse's line in them and its
+  // chapter: the records "chapter|verse|line".
+  std::vector<std::string> texts_;
   std::vector<std::string_view> lines_;
   std::vector<uint8_t> chapters_;
   RecordIndex index_;
   mutable StringList records_;
-  // The Arabic of each record: the line in the Arabic file and its folded
-  // units (arabicStarts_[p] to arabicStarts_[p + 1]) with their signature.
+  // The Arabic of each record: the Arabic file's chapters as read, the line
+  // in them and its folded units (arabicStarts_[p] to arabicStarts_[p + 1])
+  // with their signature.
   const PeResourceFile* arabicLibrary_ = nullptr;
   mutable bool arabicBuilt_ = false;
+  mutable std::vector<std::string> arabicTexts_;
   mutable std::vector<std::string_view> arabicLines_;
   mutable std::vector<ArabicUnit> arabicUnits_;
   mutable std::vector<uint32_t> arabicStarts_;

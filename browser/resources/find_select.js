@@ -5,8 +5,6 @@
 (function (needle) {
   var b = document.body;
   if (!b || !needle) return false;
-  document.documentElement.classList.add('lumivra-whole');
-  void b.offsetHeight;
   var w = document.createTreeWalker(b, NodeFilter.SHOW_TEXT, null), nodes = [], starts = [], all = '', n;
   while ((n = w.nextNode())) {
     starts.push(all.length);

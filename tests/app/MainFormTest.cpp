@@ -503,6 +503,25 @@ TEST_F(ReaderTest, LocateVerseShowsTheWholeVerseInEveryDisplayOption) {
   }
 }
 
+// A long page scrolled to its end (End, the scroll bar's end) shows its last
+// verse's label in every display option, though what lay out of view had
+// never been laid out.
+TEST_F(ReaderTest, ALongPageScrolledToItsEndShowsItsLastLabel) {
+  TMainForm& form = Open();
+  ShowNode(3);
+  for (int option : {0, 1, 2}) {
+    SCOPED_TRACE(option);
+    form.ViewOption = option;
+    form.TreeViewChange();
+    ASSERT_TRUE(WaitForPage());
+    Eval("window.scrollTo(0, document.scrollingElement.scrollHeight)");
+    QTest::qWait(500);
+    EXPECT_EQ(Eval("(function(){var l=document.querySelectorAll('font.f2'),r=l[l.length-1].getBoundingClientRect();"
+                   "return l[l.length-1].textContent+(r.top>=0&&r.bottom<=innerHeight?' in view':'');})()"),
+              "2:286 in view");
+  }
+}
+
 // A page written after a located verse starts at its own top, not at the
 // old scroll position.
 TEST_F(ReaderTest, TheChapterAfterALocatedVerseStartsAtItsTop) {

@@ -232,6 +232,25 @@ TEST(LoadChapterLines, PerReadFilesOpenEveryTime) {
   EXPECT_TRUE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
 }
 
+// The kept files are read as chapters are asked for: one replaced since
+// start-up is still read as it was opened; one cut short in place no longer
+// holds the chapter, and nothing is read past its end.
+TEST(LoadChapterLines, KeptFilesAreReadWhenAsked) {
+  CoreFolder folder(true, true, false, true);
+  ContentStore store(folder.path());
+  RecordingWarnings w;
+  store.CheckCoreFiles(w);
+  const auto arabic = folder.dir() / kArabicFile;
+  std::filesystem::rename(arabic, folder.dir() / "old.dll");
+  folder.dir().Write(kArabicFile, "replaced");
+  StringList lines;
+  EXPECT_TRUE(store.LoadChapterLines(TextKind::Arabic, "7", lines));
+  EXPECT_EQ(lines, (StringList{"a1", "a2", "a3"}));
+  std::filesystem::resize_file(folder.dir() / kTranslationFile, 64);
+  EXPECT_FALSE(store.LoadChapterLines(TextKind::Translation, "7", lines));
+  EXPECT_TRUE(lines.empty());
+}
+
 TEST(LoadChapterLines, ReleaseEndsTheKeptFiles) {
   CoreFolder folder(true, true, true, true);
   ContentStore store(folder.path());
