@@ -123,7 +123,7 @@ Memory ProcessMemory(int pid) {
 }
 
 // What a process is: "reader", or the browser engine's --type=… of its
-// command line (a renderer keeps the command line of the zygote it came from).
+// command line (a renderer keeps the command line of the zygote that forked it).
 std::string ProcessKind(int pid) {
   if (pid == getpid()) return "reader";
   std::ifstream cmdline("/proc/" + std::to_string(pid) + "/cmdline");
@@ -131,6 +131,18 @@ std::string ProcessKind(int pid) {
   for (std::string arg; std::getline(cmdline, arg, '\0');) {
     if (arg.rfind("--type=", 0) == 0) kind = arg.substr(7);
     if (arg.rfind("--utility-sub-type=", 0) == 0) kind += " " + arg.substr(19);
+  }
+  // The zygotes fork the renderers: a zygote's child without children of its own.
+  std::ifstream children("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/children");
+  std::string child;
+  if (kind == "zygote" && children && !(children >> child)) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string state;
+    int parent = 0;
+    fields >> state >> parent;
+    if (parent != getpid() && ProcessKind(parent) == "zygote") kind = "renderer";
   }
   return kind;
 }
