@@ -54,11 +54,16 @@ std::string HeaderHtml(const char* picture, const std::string& searchText,
   return out;
 }
 
-void AppendFoundVerse(std::string& out, const std::string& title, const std::string& text) {
+// A found verse's title over the opening of its table.
+void AppendFoundTitle(std::string& out, const std::string& title) {
   out += "<font class=\"f3\">";
   out += title;
   out += "</font><table width=\"100%\" border=\"0\" cellpadding=0 cellspacing=0><tr><td "
          "class=\"spi\"></td></tr>";
+}
+
+void AppendFoundVerse(std::string& out, const std::string& title, const std::string& text) {
+  AppendFoundTitle(out, title);
   out += "<tr><td><font class=\"f4\">";
   out += text;
   out += "</font></td></tr></table><p></p>";
@@ -216,10 +221,7 @@ std::string FoundArabicVerseHtml(const std::string& title, const std::string& ar
                                  const std::string& translation) {
   std::string out;
   out.reserve(300 + title.size() + arabic.size() + translation.size());
-  out += "<font class=\"f3\">";
-  out += title;
-  out += "</font><table width=\"100%\" border=\"0\" cellpadding=0 cellspacing=0><tr><td "
-         "class=\"spi\"></td></tr>";
+  AppendFoundTitle(out, title);
   out += "<tr><td dir=\"rtl\" align=\"right\"><font class=\"a1\">";
   out += arabic;
   out += "</font></td></tr><tr><td><font class=\"f4\">";
