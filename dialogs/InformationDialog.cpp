@@ -1,5 +1,7 @@
 #include "dialogs/InformationDialog.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QFrame>
@@ -31,6 +33,9 @@ namespace lumivra {
 namespace {
 
 constexpr int kPaintedPollMs = 15;
+// How often, and how many times at most, ShowPage looks for the focus.
+constexpr int kFocusPollMs = 10;
+constexpr int kFocusPolls = 30;
 
 }  // namespace
 
@@ -70,6 +75,10 @@ TInformationDlg::TInformationDlg(QWidget* parent) : QDialog(parent) {
   paintedPoll_->setSingleShot(true);
   paintedPoll_->setInterval(kPaintedPollMs);
   connect(paintedPoll_, &QTimer::timeout, this, &TInformationDlg::AskPainted);
+  focusWait_ = new QTimer(this);
+  focusWait_->setSingleShot(true);
+  focusWait_->setInterval(kFocusPollMs);
+  connect(focusWait_, &QTimer::timeout, this, &TInformationDlg::WriteWhenFocused);
 
   SepBevel_ = new QFrame(BackgroundPanel_);
   SepBevel_->setObjectName("SepBevel");
@@ -163,10 +172,32 @@ int TInformationDlg::ShowModal(const QString& caption) {
   return exec();
 }
 
+int TInformationDlg::ShowPage(const std::string& cp1252Page, const QString& caption) {
+  WritePage(std::string());
+  pending_ = cp1252Page;
+  writePending_ = true;
+  focusWaits_ = 0;
+  const int result = ShowModal(caption);
+  writePending_ = false;
+  return result;
+}
+
+void TInformationDlg::WriteWhenFocused() {
+  if (!writePending_ || !isVisible()) return;
+  const QWidget* pane = InfoWebBrowser_->focusProxy();
+  if (!(pane && pane->hasFocus()) && ++focusWaits_ < kFocusPolls) {
+    focusWait_->start();
+    return;
+  }
+  writePending_ = false;
+  WritePage(std::exchange(pending_, std::string()));
+}
+
 void TInformationDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (PageHidden()) paintedPoll_->start();
   InfoWebBrowser_->setFocus();
+  if (writePending_) focusWait_->start(0);
 }
 
 void TInformationDlg::PrintInfoPage() { PrintBrowserPage(InfoWebBrowser_, true); }
@@ -183,9 +214,8 @@ void ShowNodeInformation(TInformationDlg& dialog, ContentStore& store, const std
   store.LoadChapterInfoLines(*key, lines);
   const std::string page = BuildInformationPage(lines);
   QApplication::processEvents();
-  dialog.WritePage(page);
   dialog.SetWallpaper(CurrentWallpaper());
-  dialog.ShowModal("Information");
+  dialog.ShowPage(page, "Information");
   QApplication::processEvents();
 }
 

@@ -34,6 +34,10 @@ public:
   void SetWallpaper(const QImage& wallpaper);
   // Sets the caption and shows the window modally.
   int ShowModal(const QString& caption);
+  // Shows the window modally with `cp1252Page`: it opens with an empty pane,
+  // and the page is written once the pane has the keyboard focus (the engine
+  // takes long to focus a long page, and no time at all an empty one).
+  int ShowPage(const std::string& cp1252Page, const QString& caption);
 
   QWebEngineView* InfoWebBrowser() const { return InfoWebBrowser_; }
   TJPanelTexture* BackgroundPanel() const { return BackgroundPanel_; }
@@ -51,6 +55,7 @@ protected:
 private:
   void InfoWebBrowserNavigateComplete2();
   void Write();
+  void WriteWhenFocused();
   void AskPainted();
   void PrintBtnClick();
   void CloseBtnClick();
@@ -72,6 +77,11 @@ private:
   // The page last written, written again for a new renderer.
   std::string page_;
   unsigned pageNumber_ = 0;
+  // ShowPage's page, until the pane has the focus (or waited long enough).
+  std::string pending_;
+  bool writePending_ = false;
+  int focusWaits_ = 0;
+  QTimer* focusWait_ = nullptr;
 };
 
 // The Information command for the tree node `nodeKey`: reads the text of its

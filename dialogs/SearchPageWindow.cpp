@@ -12,8 +12,7 @@ namespace lumivra {
 namespace {
 
 void ShowPage(TInformationDlg& info, const std::string& page, const QString& caption) {
-  info.WritePage(page);
-  info.ShowModal(caption);
+  info.ShowPage(page, caption);
   QApplication::processEvents();
 }
 

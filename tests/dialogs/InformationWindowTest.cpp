@@ -406,16 +406,20 @@ TEST_F(InformationWindowTest, TheWindowNeverShowsThePageBefore) {
   for (int i = 0; i < 20000; ++i) slow += "<table><tr><td>Verse " + std::to_string(i) + "</td></tr></table>";
   QColor atOpening;
   bool newShown = false;
+  bool focused = false;
   OnShown(dlg_, [&] {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg_));
     atOpening = shown();
     newShown = WaitUntil([&] { return !dlg_.PageHidden(); }, 30000);
+    focused = dlg_.InfoWebBrowser()->focusProxy() && dlg_.InfoWebBrowser()->focusProxy()->hasFocus();
     dlg_.close();
   });
-  dlg_.WritePage(slow);
-  dlg_.ShowModal("Search Report");
+  // As the search pages show it: written once the pane has the focus.
+  dlg_.ShowPage(slow, "Search Report");
   EXPECT_EQ(atOpening, QColor(Qt::white));  // empty, never green
   EXPECT_TRUE(newShown);
+  EXPECT_TRUE(focused);
+  EXPECT_TRUE(Has(BodyText(dlg_.InfoWebBrowser()), "Verse 19999"));
 }
 
 // ---------------------------------------------------------------------------
