@@ -175,29 +175,26 @@ int TInformationDlg::ShowModal(const QString& caption) {
 int TInformationDlg::ShowPage(const std::string& cp1252Page, const QString& caption) {
   WritePage(std::string());
   pending_ = cp1252Page;
-  writePending_ = true;
   focusWaits_ = 0;
   const int result = ShowModal(caption);
-  writePending_ = false;
+  pending_.reset();
   return result;
 }
 
 void TInformationDlg::WriteWhenFocused() {
-  if (!writePending_ || !isVisible()) return;
-  const QWidget* pane = InfoWebBrowser_->focusProxy();
-  if (!(pane && pane->hasFocus()) && ++focusWaits_ < kFocusPolls) {
+  if (!pending_ || !isVisible()) return;
+  if (!InfoWebBrowser_->hasFocus() && ++focusWaits_ < kFocusPolls) {
     focusWait_->start();
     return;
   }
-  writePending_ = false;
-  WritePage(std::exchange(pending_, std::string()));
+  WritePage(*std::exchange(pending_, std::nullopt));
 }
 
 void TInformationDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (PageHidden()) paintedPoll_->start();
   InfoWebBrowser_->setFocus();
-  if (writePending_) focusWait_->start(0);
+  if (pending_) focusWait_->start(0);
 }
 
 void TInformationDlg::PrintInfoPage() { PrintBrowserPage(InfoWebBrowser_, true); }

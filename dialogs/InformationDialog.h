@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <QImage>
+#include <optional>
 #include <string>
 
 class QFrame;
@@ -78,8 +79,7 @@ private:
   std::string page_;
   unsigned pageNumber_ = 0;
   // ShowPage's page, until the pane has the focus (or waited long enough).
-  std::string pending_;
-  bool writePending_ = false;
+  std::optional<std::string> pending_;
   int focusWaits_ = 0;
   QTimer* focusWait_ = nullptr;
 };

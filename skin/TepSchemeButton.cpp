@@ -215,21 +215,21 @@ void TepSchemeButton::mouseMoveEvent(QMouseEvent* event) {
 
 void TepSchemeButton::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const QPoint pos = event->position().toPoint();
+  if (ReleaseAt(event->position().toPoint())) UpdateHotFromCursor();
+}
+
+bool TepSchemeButton::ReleaseAt(const QPoint& pos) {
   const unsigned effects = machine_.Release(pos.x(), pos.y(), width(), height());
   Apply(effects);
   QPointer<TepSchemeButton> alive(this);
   if (effects & kClick) Click();
-  if (alive) UpdateHotFromCursor();
+  return alive;
 }
 
 void TepSchemeButton::Press() {
   if (!isEnabled()) return;
-  const QPoint centre = rect().center();
   Apply(machine_.Press(true));
-  const unsigned effects = machine_.Release(centre.x(), centre.y(), width(), height());
-  Apply(effects);
-  if (effects & lumivra::kClick) Click();
+  ReleaseAt(rect().center());
 }
 
 void TepSchemeButton::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -89,6 +89,8 @@ private:
   void Apply(unsigned effects);
   void FitToFaces();
   void UpdateHotFromCursor();
+  // Releases the button at `pos`; false when its click destroyed it.
+  bool ReleaseAt(const QPoint& pos);
   void Click();
 
   ButtonMachine machine_;

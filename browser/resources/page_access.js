@@ -39,16 +39,8 @@
     var bar = bars[i].closest('table'), label = bar && bar.querySelector('font.f2');
     if (!bar) continue;
     hide(bar);
-    var verse = bar.previousElementSibling;
-    if (!label || !verse || verse.tagName !== 'TABLE') continue;
     var group = bar.parentNode;
-    if (!group.classList.contains('lumivra-verse')) {
-      group = d.createElement('div');
-      group.className = 'lumivra-verse';
-      verse.parentNode.insertBefore(group, verse);
-      group.appendChild(verse);
-      group.appendChild(bar);
-    }
+    if (!label || !group.classList.contains('lumivra-verse')) continue;
     group.setAttribute('role', 'group');
     group.setAttribute('aria-label', label.textContent.trim());
   }
