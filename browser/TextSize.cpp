@@ -5,7 +5,7 @@
 #include <QWebEnginePage>
 #include <QWheelEvent>
 
-#include "browser/TextSizes.h"
+#include "content/TextSizes.h"
 
 namespace lumivra {
 

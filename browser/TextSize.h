@@ -7,7 +7,7 @@ namespace lumivra {
 
 // The text size of a browser view, one size for every page it shows:
 // Ctrl+wheel, Ctrl++ (also Ctrl+=) and Ctrl+- step through the sizes of
-// kTextSizes (browser/TextSizes.h), Ctrl+0 returns to 100 %. The keys work
+// kTextSizes (content/TextSizes.h), Ctrl+0 returns to 100 %. The keys work
 // anywhere in the view's window; the wheel without Ctrl scrolls as before.
 class TTextSize : public QObject {
   Q_OBJECT

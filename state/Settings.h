@@ -3,7 +3,7 @@
 #include <ctime>
 #include <string>
 
-#include "browser/TextSizes.h"
+#include "content/TextSizes.h"
 #include "content/StringList.h"
 
 namespace lumivra {

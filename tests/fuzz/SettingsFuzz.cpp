@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "browser/TextSizes.h"
+#include "content/TextSizes.h"
 #include "content/TextLines.h"
 #include "state/Bookmarks.h"
 #include "state/Settings.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "browser/TextSizes.h"
+#include "content/TextSizes.h"
 
 using namespace lumivra;
 

@@ -1,4 +1,4 @@
-#include "browser/TextSizes.h"
+#include "content/TextSizes.h"
 
 #include <algorithm>
 #include <cstddef>
