@@ -47,7 +47,7 @@ std::optional<char> CodePointToCp1252(char32_t cp) {
   return std::nullopt;
 }
 
-bool DecodeUtf8(const std::string& text, size_t& i, char32_t& cp) {
+bool DecodeUtf8(std::string_view text, size_t& i, char32_t& cp) {
   const size_t n = text.size();
   if (i >= n) return false;
   const unsigned char b = static_cast<unsigned char>(text[i]);

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace lumivra {
 
@@ -20,7 +21,7 @@ std::optional<std::string> Utf8ToCp1252(const std::string& text);
 // Decodes the UTF-8 code point at `i` into `cp` and moves `i` past it; false
 // for a malformed, truncated or overlong sequence, a surrogate, or a value
 // beyond U+10FFFF (`i` is then left as it was).
-bool DecodeUtf8(const std::string& text, size_t& i, char32_t& cp);
+bool DecodeUtf8(std::string_view text, size_t& i, char32_t& cp);
 
 // The byte for one code point, if Windows-1252 has one.
 std::optional<char> CodePointToCp1252(char32_t cp);

@@ -86,11 +86,10 @@ void Fold(std::u32string_view chars, bool verse, std::vector<ArabicUnit>& units,
 bool IsArabicLetter(char32_t cp) { return (cp >= 0x621 && cp <= 0x64A) || cp == 0x671; }
 
 bool HoldsArabicLetter(std::string_view text) {
-  const std::string bytes(text);
   bool arabic = false;
-  for (size_t i = 0; i < bytes.size();) {
+  for (size_t i = 0; i < text.size();) {
     char32_t cp;
-    if (!DecodeUtf8(bytes, i, cp)) return false;
+    if (!DecodeUtf8(text, i, cp)) return false;
     arabic = arabic || IsArabicLetter(cp);
   }
   return arabic;
@@ -136,12 +135,11 @@ void DecodeReferences(std::string_view line, DecodedText& out) {
 }
 
 std::u32string DecodeUtf8Text(std::string_view text) {
-  const std::string bytes(text);
   std::u32string out;
-  out.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size();) {
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
     char32_t cp;
-    if (DecodeUtf8(bytes, i, cp)) {
+    if (DecodeUtf8(text, i, cp)) {
       out.push_back(cp);
     } else {
       out.push_back(0xFFFD);

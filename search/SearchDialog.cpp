@@ -100,11 +100,7 @@ private:
   const QImage* picture_;
 };
 
-bool HoldsArabic(const QString& text) {
-  for (const char32_t cp : text.toUcs4())
-    if (IsArabicLetter(cp)) return true;
-  return false;
-}
+bool HoldsArabic(const QString& text) { return HoldsArabicLetter(text.toStdString()); }
 
 // A text as the core takes it: UTF-8 for an Arabic search, else Windows-1252.
 std::string CoreText(const QString& text) { return HoldsArabic(text) ? text.toStdString() : ToCp1252(text); }

@@ -167,17 +167,6 @@ std::string BuildSearchReportBody(const StringList& records, const std::vector<i
   return out;
 }
 
-std::string ArabicSearchTextHtml(const std::string& text) {
-  std::string out;
-  for (const char32_t cp : DecodeUtf8Text(Trim(text))) {
-    if (cp < 0x80)
-      out += EscapeHtml(std::string(1, static_cast<char>(cp)));
-    else
-      out += "&#" + std::to_string(static_cast<uint32_t>(cp)) + ";";
-  }
-  return out;
-}
-
 std::string HighlightArabicMatches(std::string_view line, const ArabicPattern& pattern) {
   DecodedText decoded;
   DecodeReferences(line, decoded);
@@ -217,25 +206,27 @@ std::string HighlightArabicMatches(std::string_view line, const ArabicPattern& p
   return out;
 }
 
-std::string FoundArabicVerseHtml(const std::string& title, const std::string& arabic,
-                                 const std::string& translation) {
+namespace {
+
+std::string ArabicSearchTextHtml(const std::string& text) {
   std::string out;
-  out.reserve(300 + title.size() + arabic.size() + translation.size());
-  AppendFoundTitle(out, title);
-  out += "<tr><td dir=\"rtl\" align=\"right\"><font class=\"a1\">";
-  out += arabic;
-  out += "</font></td></tr><tr><td><font class=\"f4\">";
-  out += translation;
-  out += "</font></td></tr></table><p></p>";
+  for (const char32_t cp : DecodeUtf8Text(Trim(text))) {
+    if (cp < 0x80)
+      out += EscapeHtml(std::string(1, static_cast<char>(cp)));
+    else
+      out += "&#" + std::to_string(static_cast<uint32_t>(cp)) + ";";
+  }
   return out;
 }
 
-namespace {
-
 void AppendArabicVerse(std::string& out, const VerseSearch& search, int position, const std::string& title,
                        const ArabicPattern& pattern) {
-  out += FoundArabicVerseHtml(title, HighlightArabicMatches(search.RecordArabicLine(position), pattern),
-                              search.RecordText(position));
+  AppendFoundTitle(out, title);
+  out += "<tr><td dir=\"rtl\" align=\"right\"><font class=\"a1\">";
+  out += HighlightArabicMatches(search.RecordArabicLine(position), pattern);
+  out += "</font></td></tr><tr><td><font class=\"f4\">";
+  out += search.RecordText(position);
+  out += "</font></td></tr></table><p></p>";
 }
 
 std::string ArabicVerseTitle(const VerseSearch& search, int position) {

@@ -59,15 +59,11 @@ std::string BuildSearchReportBody(const StringList& records, const std::vector<i
 // every other character as a numeric character reference; each verse block
 // shows the Arabic right to left with its matches marked, and the
 // translation, unmarked, under it.
-std::string ArabicSearchTextHtml(const std::string& text);
 
 // An Arabic line of the core file with each match marked, from the letter
 // of the first matched unit through the marks on the last one; the line's
 // own bytes are kept around the marks.
 std::string HighlightArabicMatches(std::string_view line, const ArabicPattern& pattern);
-
-std::string FoundArabicVerseHtml(const std::string& title, const std::string& arabic,
-                                 const std::string& translation);
 
 // The view page body for the verse at `position` of `search`, and the report
 // page body for `positions`; ContentError "List index out of bounds (%d)"

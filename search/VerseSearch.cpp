@@ -290,10 +290,7 @@ void VerseSearch::BuildArabicRecords() const {
 }
 
 void VerseSearch::MatchArabicVerses(const std::string& text, int scope) {
-  MatchArabicVerses(ArabicPattern::FromText(text), scope);
-}
-
-void VerseSearch::MatchArabicVerses(const ArabicPattern& pattern, int scope) {
+  const ArabicPattern pattern = ArabicPattern::FromText(text);
   if (!arabicBuilt_) BuildArabicRecords();
   if (!pattern.CanMatch()) return;
   const auto [first, last] = ScopeRange(scope);

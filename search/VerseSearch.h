@@ -72,7 +72,6 @@ public:
   // Arabic search text `text` (UTF-8; trimmed and folded here). A verse the
   // Arabic file lacks is never found.
   void MatchArabicVerses(const std::string& text, int scope);
-  void MatchArabicVerses(const ArabicPattern& pattern, int scope);
 
   // The records as "chapter|verse|text" lines, made on first use.
   const StringList& VerseRecords() const;
