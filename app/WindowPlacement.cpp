@@ -1,22 +1,18 @@
 #include "app/WindowPlacement.h"
 
-#include <xcb/xcb.h>
-
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
-#include <memory>
 #include <string>
+
+#include "controls/XcbReply.h"
 
 namespace lumivra {
 
 namespace {
-
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
 // The screen number of the display name ("host:0.1" is screen 1).
 int DisplayScreen() {
@@ -50,14 +46,10 @@ bool WindowManagerRunning() {
   xcb_connection_t* connection = x11->connection();
   // Every manager that follows the conventions owns "WM_S<screen>".
   const std::string name = "WM_S" + std::to_string(DisplayScreen());
-  ReplyPtr<xcb_intern_atom_reply_t> atom(
-      xcb_intern_atom_reply(connection,
-                            xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.c_str()),
-                            nullptr),
-      &std::free);
-  if (!atom || atom->atom == XCB_ATOM_NONE) return false;
-  ReplyPtr<xcb_get_selection_owner_reply_t> owner(
-      xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr),
+  const xcb_atom_t atom = XcbAtom(connection, name, true);
+  if (atom == XCB_ATOM_NONE) return false;
+  XcbReply<xcb_get_selection_owner_reply_t> owner(
+      xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom), nullptr),
       &std::free);
   return owner && owner->owner != XCB_WINDOW_NONE;
 }

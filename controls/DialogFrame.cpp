@@ -1,31 +1,18 @@
 #include "controls/DialogFrame.h"
 
-#include <xcb/xcb.h>
-
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <cstdlib>
-#include <memory>
 #include <string>
+
+#include "controls/XcbReply.h"
 
 namespace lumivra {
 
 namespace {
 
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_atom_t Atom(xcb_connection_t* connection, const std::string& name) {
-  ReplyPtr<xcb_intern_atom_reply_t> reply(
-      xcb_intern_atom_reply(connection,
-                            xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.c_str()),
-                            nullptr),
-      &std::free);
-  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
-ReplyPtr<xcb_get_property_reply_t> Property(xcb_connection_t* connection, xcb_window_t window,
+XcbReply<xcb_get_property_reply_t> Property(xcb_connection_t* connection, xcb_window_t window,
                                             xcb_atom_t property, xcb_atom_t type) {
   return {xcb_get_property_reply(connection,
                                  xcb_get_property(connection, 0, window, property, type, 0, 64), nullptr),
@@ -35,15 +22,15 @@ ReplyPtr<xcb_get_property_reply_t> Property(xcb_connection_t* connection, xcb_wi
 // Whether the window manager on the screen of `window` is openbox: the
 // window named by the root's _NET_SUPPORTING_WM_CHECK carries its name.
 bool UnderOpenbox(xcb_connection_t* connection, xcb_window_t window) {
-  ReplyPtr<xcb_query_tree_reply_t> tree(
+  XcbReply<xcb_query_tree_reply_t> tree(
       xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr), &std::free);
   if (!tree) return false;
-  const auto check = Property(connection, tree->root, Atom(connection, "_NET_SUPPORTING_WM_CHECK"),
+  const auto check = Property(connection, tree->root, XcbAtom(connection, "_NET_SUPPORTING_WM_CHECK"),
                               XCB_ATOM_WINDOW);
   if (!check || check->format != 32 || xcb_get_property_value_length(check.get()) < 4) return false;
   const auto manager = *static_cast<const xcb_window_t*>(xcb_get_property_value(check.get()));
-  const auto name = Property(connection, manager, Atom(connection, "_NET_WM_NAME"),
-                             Atom(connection, "UTF8_STRING"));
+  const auto name = Property(connection, manager, XcbAtom(connection, "_NET_WM_NAME"),
+                             XcbAtom(connection, "UTF8_STRING"));
   if (!name || name->format != 8) return false;
   return std::string(static_cast<const char*>(xcb_get_property_value(name.get())),
                      static_cast<size_t>(xcb_get_property_value_length(name.get()))) == "Openbox";
@@ -66,9 +53,9 @@ public:
     if (!dialog->isModal() || x11 == nullptr || x11->connection() == nullptr || window == 0) return false;
     xcb_connection_t* connection = x11->connection();
     if (!UnderOpenbox(connection, window)) return false;
-    const xcb_atom_t types[] = {Atom(connection, "_NET_WM_WINDOW_TYPE_TOOLBAR"),
-                                Atom(connection, "_NET_WM_WINDOW_TYPE_DIALOG")};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, Atom(connection, "_NET_WM_WINDOW_TYPE"),
+    const xcb_atom_t types[] = {XcbAtom(connection, "_NET_WM_WINDOW_TYPE_TOOLBAR"),
+                                XcbAtom(connection, "_NET_WM_WINDOW_TYPE_DIALOG")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XcbAtom(connection, "_NET_WM_WINDOW_TYPE"),
                         XCB_ATOM_ATOM, 32, 2, types);
     return false;
   }
