@@ -1,6 +1,6 @@
 #include "controls/Wallpaper.h"
 
-#include "assets/ArtworkData.h"
+#include "skin/Artwork.h"
 
 namespace lumivra {
 
@@ -14,12 +14,7 @@ std::function<QImage()>& Source() {
 }  // namespace
 
 QImage BuiltInTexture() {
-  static const QImage texture = [] {
-    QImage image;
-    if (auto png = FindArtwork("texture"))
-      image.loadFromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size()), "PNG");
-    return image.convertToFormat(QImage::Format_RGB32);
-  }();
+  static const QImage texture = ArtworkImage("texture").convertToFormat(QImage::Format_RGB32);
   return texture;
 }
 

@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "assets/ArtworkData.h"
+#include "skin/Artwork.h"
 #include "content/ContentError.h"
 #include "content/Maker.h"
 #include "content/TextLines.h"
@@ -43,13 +43,6 @@ QFrame* MakeBevel(QWidget* parent, int top, bool visible) {
   line->setGeometry(8, top, 273, 2);
   line->setVisible(visible);
   return line;
-}
-
-QImage LogoArtwork() {
-  QImage logo;
-  if (const auto png = FindArtwork("logo"))
-    logo.loadFromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size()), "PNG");
-  return logo;
 }
 
 // The character a key press types, as the go-to filter sees it: 0 for keys
@@ -108,7 +101,7 @@ TCommonDlg::TCommonDlg(QWidget* parent)
   MainPanel->setJTransparent(false);
   MainPanel->setJTexture(BuiltInTexture());
 
-  const QImage logo = LogoArtwork();
+  const QImage logo = ArtworkImage("logo");
   LogoImage->setPixmap(QPixmap::fromImage(logo));
   LogoImage->setGeometry(8, 7, logo.isNull() ? 46 : logo.width(), logo.isNull() ? 45 : logo.height());
   LogoImage->setAttribute(Qt::WA_TranslucentBackground);

@@ -14,7 +14,7 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 
-#include "assets/ArtworkData.h"
+#include "skin/Artwork.h"
 #include "content/TextLines.h"
 #include "controls/AccessibleComboBox.h"
 #include "controls/CorelButton.h"
@@ -36,10 +36,7 @@ constexpr qint64 kFillSliceMs = 8;
 
 // The magnifier drawn before each result line; its white shows the line's brush.
 QImage LoadBitImage() {
-  QImage image;
-  if (auto png = FindArtwork("magnifier"))
-    image.loadFromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size()), "PNG");
-  image = image.convertToFormat(QImage::Format_ARGB32);
+  QImage image = ArtworkImage("magnifier").convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
       if ((image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) image.setPixel(x, y, 0);
