@@ -68,11 +68,15 @@ void WaitComplete() {
   while (form->BrowserReadyState() != 4) QCoreApplication::processEvents();
 }
 
-// When the first screen of a page written after `since` was painted (epoch ms).
+// When the first screen of the view's page was painted (epoch ms; 0 not yet).
+double ShownAt(QWebEngineView* view) {
+  return std::stod("0" + EvaluateInBrowser(view, "String(window.lumivraShownAt||'')"));
+}
+
+// When the first screen of a page written after `since` was painted.
 double WaitShown(double since = 0) {
   double shownAt = 0;
-  while ((shownAt = std::stod(
-              "0" + EvaluateInBrowser(form->WebBrowser, "String(window.lumivraShownAt||'')"))) <= since) {
+  while ((shownAt = ShownAt(form->WebBrowser)) <= since) {
   }
   return shownAt;
 }
@@ -314,8 +318,7 @@ struct EveryVerseSearch {
       if (QApplication::activeModalWidget() != &info) return;
       watch.stop();
       while (EvaluateInBrowser(info.InfoWebBrowser(), countScript) != "6236" ||
-             std::stod("0" + EvaluateInBrowser(info.InfoWebBrowser(), "String(window.lumivraShownAt||'')")) <=
-                 pressed) {
+             ShownAt(info.InfoWebBrowser()) <= pressed) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
       }
       if (shown) shown();
@@ -401,7 +404,6 @@ void ShowChapter2(benchmark::State& state) {
     form->TreeView->setCurrentItem(chapter1);
     WaitComplete();
     WaitShown();
-    EvaluateInBrowser(form->WebBrowser, "window.lumivraShownAt=0");
     state.ResumeTiming();
     const double start = static_cast<double>(QDateTime::currentMSecsSinceEpoch());
     form->TreeView->setCurrentItem(chapter2);

@@ -10,27 +10,23 @@
 
 namespace {
 
+// A core file beside the benchmark, opened once.
+std::unique_ptr<lumivra::PeResourceFile> OpenCoreFile(const char* name) {
+  auto file = lumivra::PeResourceFile::Open(name);
+  if (!file) {
+    std::fprintf(stderr, "bench-search: run it where %s is\n", name);
+    std::exit(1);
+  }
+  return file;
+}
+
 const lumivra::PeResourceFile& Translation() {
-  static const std::unique_ptr<lumivra::PeResourceFile> file = [] {
-    auto f = lumivra::PeResourceFile::Open("ETRRef32.dll");
-    if (!f) {
-      std::fprintf(stderr, "bench-search: run it where ETRRef32.dll is\n");
-      std::exit(1);
-    }
-    return f;
-  }();
+  static const auto file = OpenCoreFile("ETRRef32.dll");
   return *file;
 }
 
 const lumivra::PeResourceFile& Arabic() {
-  static const std::unique_ptr<lumivra::PeResourceFile> file = [] {
-    auto f = lumivra::PeResourceFile::Open("ARef32.dll");
-    if (!f) {
-      std::fprintf(stderr, "bench-search: run it where ARef32.dll is\n");
-      std::exit(1);
-    }
-    return f;
-  }();
+  static const auto file = OpenCoreFile("ARef32.dll");
   return *file;
 }
 
