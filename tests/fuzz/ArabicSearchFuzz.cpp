@@ -14,6 +14,7 @@
 #include "search/SearchPages.h"
 #include "search/VerseSearch.h"
 #include "tests/content/PeImage.h"
+#include "tests/search/TranslationFixture.h"
 
 using namespace lumivra;
 using namespace lumivra::arabic;
@@ -39,12 +40,7 @@ bool MatchesFrom(const std::vector<ArabicUnit>& p, size_t j, const std::vector<A
 }
 
 const PeResourceFile& Translation() {
-  static const auto file = [] {
-    std::vector<testing::PeResource> resources;
-    for (int n = 1; n <= 114; ++n)
-      resources.push_back({23, "ETR" + std::to_string(n), n == 1 ? "one\r\ntwo\r\nthree\r\nfour\r\n" : "x\r\n"});
-    return PeResourceFile::FromBytes(testing::BuildPeImage(resources).image);
-  }();
+  static const auto file = testing::MakeTranslation({{1, "one\r\ntwo\r\nthree\r\nfour\r\n"}});
   return *file;
 }
 
