@@ -4,7 +4,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
-#include "pages/PageResources.h"
+#include "browser/ScriptText.h"
 
 namespace lumivra {
 
@@ -17,7 +17,7 @@ constexpr char kScriptName[] = "lumivra-page-compat";
 void InstallPageCompat(QWebEngineProfile* profile) {
   QWebEngineScriptCollection* scripts = profile->scripts();
   for (const QWebEngineScript& old : scripts->find(QString::fromLatin1(kScriptName))) scripts->remove(old);
-  const std::string_view source = FindPageScript("page_compat").value_or("");
+  const std::string_view source = PageCompatScript();
   QWebEngineScript script;
   script.setName(QString::fromLatin1(kScriptName));
   script.setSourceCode(QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size())));

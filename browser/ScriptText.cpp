@@ -86,6 +86,8 @@ std::string PagePresentationScript(std::string_view styleSheet) {
 
 std::string PageAccessScript() { return std::string(ScriptFile("page_access.js")); }
 
+std::string_view PageCompatScript() { return ScriptFile("page_compat.js"); }
+
 std::string FocusSelectedVerseScript() { return std::string(ScriptFile("focus_selected_verse.js")); }
 
 std::string SetBodyHtmlScript(const std::string& htmlUtf8) {

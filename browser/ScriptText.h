@@ -27,6 +27,9 @@ std::string PagePresentationScript(std::string_view styleSheet = {});
 // decoration hidden; defines window.lumivraFocusSelectedVerse. Evaluates to
 // the document's title.
 std::string PageAccessScript();
+// The shims of the older document facilities, installed on every page
+// (PageCompat); never served as a page itself.
+std::string_view PageCompatScript();
 // The verse holding the selection takes the focus (after PageAccessScript).
 std::string FocusSelectedVerseScript();
 // Replaces the body's content (no-op without a body).

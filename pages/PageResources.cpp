@@ -1,8 +1,14 @@
 #include "pages/PageResources.h"
 
-#include "pages/EmbeddedResources.h"
+#include <span>
 
 namespace lumivra {
+
+namespace detail {
+// Filled by the generated source (tools/embed_resources.py).
+extern const std::span<const PageResource> kPageResources;
+}  // namespace detail
+
 namespace {
 
 char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -22,10 +28,6 @@ const PageResource* FindPageResource(std::string_view name, int type) {
     if (r.type == type && SameIgnoringCase(r.name, name)) return &r;
   }
   return nullptr;
-}
-
-std::optional<std::string_view> FindPageScript(std::string_view name) {
-  return FindNamedBytes(detail::kScripts, name);
 }
 
 }  // namespace lumivra

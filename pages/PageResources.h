@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string_view>
 
 namespace lumivra {
@@ -16,9 +15,5 @@ struct PageResource {
 // The built-in page, style sheet or picture named `name` (any letter case)
 // among the resources of `type`; nullptr when there is none.
 const PageResource* FindPageResource(std::string_view name, int type);
-
-// The scripts installed on every page, as JavaScript source: "page_compat"
-// (the older document facilities). nullopt for any other name.
-std::optional<std::string_view> FindPageScript(std::string_view name);
 
 }  // namespace lumivra

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "browser/ScriptText.h"
 #include "content/Maker.h"
 #include "support/PictureSize.h"
 
@@ -143,11 +144,9 @@ TEST(PageResources, HomePageCarriesTheMakerAndItsFixedWords) {
 }
 
 TEST(PageResources, PageScriptIsEmbeddedButNeverServedAsAPage) {
-  const auto script = FindPageScript("page_compat");
-  ASSERT_TRUE(script.has_value());
-  EXPECT_NE(script->find("blendtrans"), std::string_view::npos);
+  EXPECT_NE(PageCompatScript().find("blendtrans"), std::string_view::npos);
   EXPECT_EQ(FindPageResource("page_compat", kResourceTypePage), nullptr);
-  EXPECT_FALSE(FindPageScript("PAGE_COMPAT"));
+  EXPECT_EQ(FindPageResource("page_compat_js", kResourceTypePage), nullptr);
 }
 
 }  // namespace
