@@ -60,4 +60,15 @@ int32_t ParseIntDef(const std::string& text, int32_t fallback) {
   return ParseInt(text).value_or(fallback);
 }
 
+std::optional<int32_t> PlainNumber(std::string_view text, int32_t max) {
+  if (text.empty() || text.size() > 9 || text[0] == '0') return std::nullopt;
+  int32_t value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (value > max) return std::nullopt;
+  return value;
+}
+
 }  // namespace lumivra

@@ -1,5 +1,6 @@
 #include "dialogs/InformationPage.h"
 
+#include "content/IntConvert.h"
 #include "content/NodeKey.h"
 #include "content/ResourceAddress.h"
 #include "content/TextLines.h"
@@ -16,11 +17,7 @@ std::optional<std::string> InfoKeyForNode(const std::string& nodeKey) {
 }
 
 bool IsInfoKey(const std::string& key) {
-  if (key == "0" || key == "11314") return true;
-  if (key.empty() || key.size() > 3 || key[0] == '0') return false;
-  for (char c : key)
-    if (c < '0' || c > '9') return false;
-  return std::stoi(key) <= 112;
+  return key == "0" || key == "11314" || PlainNumber(key, 112).has_value();
 }
 
 std::string BuildInformationPage(const StringList& fragment) {

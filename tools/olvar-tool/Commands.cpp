@@ -5,6 +5,7 @@
 
 #include "content/ChapterCatalogue.h"
 #include "content/Cp1252.h"
+#include "content/IntConvert.h"
 #include "search/ArabicFold.h"
 
 namespace lumivra::tool {
@@ -58,16 +59,7 @@ int Fail(const std::string& text) {
   return 1;
 }
 
-std::optional<int> ChapterArgument(const std::string& text) {
-  if (text.empty() || text.size() > 3 || text[0] == '0') return std::nullopt;
-  int chapter = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    chapter = chapter * 10 + (c - '0');
-  }
-  if (chapter > kChapterCount) return std::nullopt;
-  return chapter;
-}
+std::optional<int> ChapterArgument(const std::string& text) { return PlainNumber(text, kChapterCount); }
 
 std::optional<int> ScopeArgument(const std::string& text) {
   const auto scope = text == "0" ? std::optional<int>(0) : ChapterArgument(text);
