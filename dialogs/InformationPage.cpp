@@ -21,8 +21,7 @@ bool IsInfoKey(const std::string& key) {
 }
 
 std::string BuildInformationPage(const StringList& fragment) {
-  return "<HTML><HEAD><link rel=\"stylesheet\" href=\"" + ResourceUrl("styles_css") + "\"></HEAD><BODY>" +
-         JoinLines(fragment) + "</BODY></HTML>";
+  return StyledPage(JoinLines(fragment));
 }
 
 }  // namespace lumivra

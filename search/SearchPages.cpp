@@ -260,17 +260,7 @@ std::string BuildArabicSearchReportBody(const VerseSearch& search, const std::ve
   return out;
 }
 
-std::string SearchPageHtml(const std::string& body) {
-  std::string out;
-  static const std::string head =
-      "<HTML><HEAD><link rel=\"stylesheet\" href=\"" + ResourceUrl("styles_css") + "\"></HEAD><BODY>";
-  constexpr char kTail[] = "</BODY></HTML>";
-  out.reserve(head.size() + body.size() + sizeof kTail);
-  out += head;
-  out += body;
-  out += kTail;
-  return out;
-}
+std::string SearchPageHtml(const std::string& body) { return StyledPage(body); }
 
 bool ReportNeedsConfirmation(std::size_t hits) { return hits > kReportConfirmLimit; }
 
