@@ -38,8 +38,8 @@ constexpr ArabicUnit kDrop = 0;  // the place of U+0600, never a folded unit
 // One character's unit; small letters are kept only in a verse.
 ArabicUnit FoldChar(char32_t cp, bool verse) {
   if (cp == ' ') return kBlank;
-  if (cp < 0x600 || cp > 0x6FF) return Dropped(cp) ? kDrop : kOther;
   if (Dropped(cp)) return kDrop;
+  if (cp < 0x600 || cp > 0x6FF) return kOther;
   switch (cp) {
     case 0x670: return verse ? kSmallAlef : kDrop;
     case 0x6E5: return verse ? kSmallWaw : kDrop;

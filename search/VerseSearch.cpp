@@ -261,16 +261,15 @@ void VerseSearch::BuildArabicRecords() const {
   if (arabicLibrary_) {
     // Line k of resource "A" + n is verse k + 1 of chapter n; the lines past
     // the translation's verses are not read.
-    for (size_t first = 0; first < lines_.size();) {
-      size_t last = first;
-      while (last < lines_.size() && chapters_[last] == chapters_[first]) ++last;
-      if (auto text = arabicLibrary_->FindResource("A" + std::to_string(chapters_[first]), kResourceTypeHtml)) {
+    for (int n = 1; n <= kChapterCount; ++n) {
+      const auto [first, last] = ScopeRange(n);
+      if (first == last) continue;
+      if (auto text = arabicLibrary_->FindResource("A" + std::to_string(n), kResourceTypeHtml)) {
         arabicTexts_.push_back(std::move(*text));
         LineReader lines(arabicTexts_.back());
         std::string_view line;
-        for (size_t p = first; p < last && lines.Next(line); ++p) arabicLines_[p] = line;
+        for (int p = first; p < last && lines.Next(line); ++p) arabicLines_[static_cast<size_t>(p)] = line;
       }
-      first = last;
     }
   }
   arabicUnits_.clear();
